@@ -43,9 +43,8 @@ public:
     void fraction(int32_t dens, int32_t num, int32_t den)
     {
         expect(dens, den - 2);
-        expect(den - 1, num - 1);  // ignored when den - 1 is 1: random(1) takes nothing
-        if (den == 2)
-            queue_.pop_back();
+        if (den > 2)
+            expect(den - 1, num - 1);
     }
 
     std::size_t left() const { return queue_.size(); }
