@@ -35,16 +35,20 @@ public:
             queue_.push_back({v, 0});
     }
 
-    // Queues a value that must be drawn as random(n) for exactly this n.
-    void expect(int32_t n, int32_t value) { queue_.push_back({value, n}); }
+    // Queues a value that must be drawn as random(n) for exactly this n. A random(1) takes
+    // nothing from the script, so expecting one queues nothing.
+    void expect(int32_t n, int32_t value)
+    {
+        if (n > 1)
+            queue_.push_back({value, n});
+    }
 
     // Queues the two draws of a fraction (denominator from 2 + random(dens), then numerator
-    // from 1 + random(den - 1)); a denominator of 2 leaves the numerator to random(1).
+    // from 1 + random(den - 1)).
     void fraction(int32_t dens, int32_t num, int32_t den)
     {
         expect(dens, den - 2);
-        if (den > 2)
-            expect(den - 1, num - 1);
+        expect(den - 1, num - 1);
     }
 
     std::size_t left() const { return queue_.size(); }
