@@ -51,7 +51,7 @@ bool takegrade(uint8_t grade, int lowest, int highest, Record& out)
 }
 
 // A decimal with the given number of places, k × 10^-places, as the nearest 32-bit float.
-float decimalsteps(int32_t k, int places)
+float decimalsteps(int64_t k, int places)
 {
     static const double scale[] = {1.0, 10.0, 100.0, 1000.0};
     return static_cast<float>(static_cast<double>(k) / scale[places]);
@@ -297,9 +297,7 @@ float Tnumengimpl::fractiondecimal(uint8_t places, Tfraction f)
 {
     if (places < 1 || places > 3 || f.den == 0)
         return 0.0f;
-    const int64_t scaled = digitor::roundedscaled(f.num, f.den, places);
-    static const double scale[] = {1.0, 10.0, 100.0, 1000.0};
-    return static_cast<float>(static_cast<double>(scaled) / scale[places]);
+    return decimalsteps(digitor::roundedscaled(f.num, f.den, places), places);
 }
 
 void Tnumengimpl::simplifyfraction(uint8_t grade, Tfraction f, Tsimplified& out)
