@@ -1,0 +1,43 @@
+// Tposearit turns the lesson's numbers into the texts of an arithmetic question and lays
+// out +/-, x and ÷ sentences. The measurement and money posers derive from it and
+// decorate the numbers with units, so the same layouts serve them too.
+#pragma once
+
+#include <string>
+
+class Lesson;
+
+class Tposearit {
+public:
+    explicit Tposearit(Lesson& lesson) : lesson_(lesson) {}
+    virtual ~Tposearit() = default;
+
+    // The eight text operations, in this order; each also keeps its text in its field.
+    virtual std::string firsttext();   // also empties unitafter and unitbefore
+    virtual std::string parttext1();   // also empties unitafter and unitbefore
+    virtual std::string parttext2();
+    virtual std::string secondtext();
+    virtual std::string resulttext();
+    virtual std::string remaindertext();
+    virtual std::string unitafter();
+    virtual std::string unitbefore();
+
+    std::string firsttext_, parttext1_, parttext2_, secondtext_, resulttext_, remaindertext_,
+        unitafter_, unitbefore_;
+
+    void layoutplusminus(bool newoper);
+    void layoutmulti(bool newoper);
+    void layoutdivide(bool newoper);
+
+protected:
+    Lesson& lesson_;
+
+private:
+    // The length poser's current kind; 0 for plain arithmetic (the measurement poser of a
+    // later family sets it).
+    int currentkind() const;
+    // Adds the sentence to the question box, or has the word-problem poser write the
+    // question; falls back to the sentence when no word problem can be shown.
+    void writequestion(const std::string& sentence, bool remaindernote);
+    void remaindernote();
+};

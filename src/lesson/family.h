@@ -1,0 +1,22 @@
+// The seam for the question families that arrive after arithmetic (numbers, measurements,
+// money, time). The lesson asks a family for its gate, its question and its reward rule.
+#pragma once
+
+#include <cstdint>
+
+struct LessonState;
+struct Checklistprops;
+
+class Questionfamily {
+public:
+    virtual ~Questionfamily() = default;
+    // May "Get Question" or "Try Similar Question" give another question of this family?
+    virtual bool cangive(uint8_t trycount) const = 0;
+    // Chooses the kind (keeping it when newoper is set), composes the question into the
+    // question box and hands the expected answer over to the lesson state.
+    virtual void ask(bool newoper) = 0;
+    // Does a right answer to the current question grow the run?
+    virtual bool counts(const LessonState& state, const Checklistprops& props) const = 0;
+    // Forgets the current kind (the dispatcher does this when another family asks).
+    virtual void clearkind() = 0;
+};

@@ -1,0 +1,75 @@
+// The lesson core: one object for the program's run that holds the lesson state, the
+// checklist's properties and the posers, and carries out every event of the checklist and
+// the exercise window without knowing which screen shows it.
+#pragma once
+
+#include "family.h"
+#include "lessonstate.h"
+#include "ports.h"
+#include "progress.h"
+#include "random.h"
+#include "workfolder.h"
+
+#include "arith/posearit.h"
+
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+
+class Tposelitq;
+
+class Lesson {
+public:
+    Lesson(Questionbox& box, Exerciseview& view, Workfolder& folder, Randomsource& random);
+    ~Lesson();
+
+    LessonState state;
+    Checklistprops props;
+    Questionbox& box;
+    Exerciseview& view;
+    Workfolder& folder;
+    Randomsource& random;
+
+    std::string questionline;  // the layouts build a question line here
+    Ticks ticks;               // the checklist's boxes as they are now
+    Tposearit arit;            // the arithmetic poser
+    std::unique_ptr<Tposelitq> litq;  // the word-problem poser, new at every lesson start
+    Progressgrid progress;     // the progress report's table
+    // Families that come after arithmetic plug in here; null while they are not built.
+    Questionfamily* numbers = nullptr;
+    Questionfamily* measures = nullptr;
+    // Called at a lesson start with a number or measurement tick (obtains an engine).
+    std::function<void()> onengineneeded;
+
+    // Lesson start ("OK" in the checklist).
+    void btnok2Click();
+    void writegreeting();
+    // Composes and shows the next question.
+    void askq();
+
+    // The exercise window's question side.
+    void poseq();
+    void questioncolour();
+    void edtjawapKeyPress(const std::string& typed);  // Enter in the answer box
+    void btnnewqClick();
+    void btnnewvarClick();
+
+    // Practice mode and the timed test.
+    void SpbtimerClick();
+    void SpbtimerMouseUp();
+    void Tmr15minTimer();
+    void spbpracticeClick();
+    void spbpracticeMouseUp();
+
+    // Runs of right answers and the progress report.
+    void dobonus();
+    void updateprogress();
+
+    // Tells the pupil once per run of the program about a file that cannot be used.
+    void reportonce(const std::string& key, const std::string& text);
+
+private:
+    void setbonus(uint8_t value);
+    std::set<std::string> reported_;
+};

@@ -1,0 +1,51 @@
+// The progress report: a table of pupils, grades and the tests they passed, kept in
+// "progress.txt". The file layout is shared with older installations: the column count,
+// the row count, six column widths, then every cell column by column, one per line.
+#pragma once
+
+#include "lessonstate.h"
+#include "workfolder.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class Progressgrid {
+public:
+    static constexpr int columncount = 15;
+    static constexpr const char* firstcell = "Name/Nama";
+
+    Progressgrid();  // a header row with "Name/Nama" and one empty row
+
+    int rowcount() const;
+    const std::string& cell(int column, int row) const;
+    void setcell(int column, int row, std::string text);
+    void appendrow();
+
+    // Display widths in pixels of columns 0, 1, 5, 9, 13 and 14.
+    std::array<int, 6> widths{};
+
+    // The file's lines to the table and back. fromlines leaves the table as it was and
+    // returns false when the lines are not a progress table.
+    bool fromlines(const std::vector<std::string>& lines);
+    std::vector<std::string> tolines() const;
+
+    // Reads "progress.txt"; on any failure the table keeps what it held.
+    Workfolder::Status load(const Workfolder& folder);
+    bool save(const Workfolder& folder) const;
+
+private:
+    std::vector<std::vector<std::string>> cells_;  // [column][row]
+};
+
+enum class Recorded {
+    counted,    // a pupil's row was counted up and saved
+    appended,   // a new row was added and saved
+    nottimed,   // no timed test running: nothing recorded
+    unreadable, // the table could not be loaded from the file: nothing recorded
+    notsaved,   // recorded in the table, but the file could not be written
+};
+
+// Records a passed test for the pupil at the grade, by the boxes ticked now.
+Recorded recordpassedtest(Progressgrid& grid, const Workfolder& folder, const std::string& name,
+                          int grade, const Ticks& ticks, bool timerdown);

@@ -1,0 +1,34 @@
+// Tposelitq reads a word problem for the current question from "litq.txt", fills in the
+// lesson's numbers and writes it into the question box in the languages chosen.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class Lesson;
+
+// Texts the time poser lends to the time sections' stories; empty when there is none.
+struct Timetexts {
+    std::string astr, bstr, b1str;
+};
+
+class Tposelitq {
+public:
+    explicit Tposelitq(Lesson& lesson) : lesson_(lesson) {}
+
+    int32_t picturekind = 0;  // picture of the question on screen, 0 none
+    double scale = 1.0;       // scale of the picture geometry
+    uint8_t pick = 1;         // number of the chosen problem
+    const Timetexts* timetexts = nullptr;
+
+    enum class Outcome {
+        written,   // the problem is in the question box
+        nofile,    // "litq.txt" is missing or unreadable: nothing written
+        notfound,  // no such grade, section or problem: "Maaf! Cuba lagi!" was shown
+    };
+    Outcome readwordproblem();
+    std::string substitute(const std::string& line) const;
+
+private:
+    Lesson& lesson_;
+};
