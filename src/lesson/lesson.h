@@ -19,6 +19,9 @@
 
 class Tposelitq;
 
+// The answer to the question on screen as a pupil would type it (a worksheet's key).
+std::string expectedanswer(const LessonState& state);
+
 class Lesson {
 public:
     Lesson(Questionbox& box, Exerciseview& view, Workfolder& folder, Randomsource& random);
@@ -39,6 +42,8 @@ public:
     // Families that come after arithmetic plug in here; null while they are not built.
     Questionfamily* numbers = nullptr;
     Questionfamily* measures = nullptr;
+    // The length poser's current kind: which measurement question is on screen (0 none).
+    int lengthkind = 0;
     // Called at a lesson start with a number or measurement tick (obtains an engine).
     std::function<void()> onengineneeded;
 

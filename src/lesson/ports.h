@@ -36,8 +36,9 @@ public:
     virtual void setpracticedown(bool down) = 0;
     virtual bool timerdown() const = 0;
     virtual void settimerdown(bool down) = 0;
-    // The timer button's two caption lines and hint.
-    virtual void settimercaption(const std::string& caption, const std::string& line2) = 0;
+    // The timer button's caption, its second (Malay) line and its hint.
+    virtual void settimercaption(const std::string& caption) = 0;
+    virtual void settimerline2(const std::string& line2) = 0;
     virtual void settimerhint(const std::string& hint) = 0;
     // The minute timer (60000 ms); the view calls Lesson::Tmr15minTimer on each tick.
     virtual void setminutetimer(bool enabled) = 0;

@@ -80,11 +80,8 @@ public:
     void setpracticedown(bool down) override { practice = down; }
     bool timerdown() const override { return timer; }
     void settimerdown(bool down) override { timer = down; }
-    void settimercaption(const std::string& c, const std::string& l2) override
-    {
-        timercaption = c;
-        timerline2 = l2;
-    }
+    void settimercaption(const std::string& c) override { timercaption = c; }
+    void settimerline2(const std::string& l2) override { timerline2 = l2; }
     void settimerhint(const std::string& h) override { timerhint = h; }
     void setminutetimer(bool enabled) override { minutetimer = enabled; }
     void setmarking(bool ticked) override { marking = ticked; }

@@ -1,0 +1,230 @@
+#include "cli.h"
+
+#include "consoleports.h"
+#include "lesson/lesson.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool readnumber(const std::string& text, long low, long high, long& value)
+{
+    char* end = nullptr;
+    value = std::strtol(text.c_str(), &end, 10);
+    return !text.empty() && *end == '\0' && value >= low && value <= high;
+}
+
+bool settopics(const std::string& list, Clioptions& o, std::string& error)
+{
+    std::string::size_type start = 0;
+    while (start <= list.size()) {
+        const auto comma = list.find(',', start);
+        const std::string topic = list.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (topic == "plus" || topic == "+" || topic == "+-" || topic == "+/-")
+            o.plus = true;
+        else if (topic == "times" || topic == "x")
+            o.multi = true;
+        else if (topic == "divide" || topic == "/" || topic == "÷")
+            o.divide = true;
+        else if (topic == "all")
+            o.plus = o.multi = o.divide = true;
+        else {
+            error = "unknown topic \"" + topic + "\" (use plus, times, divide or all)";
+            return false;
+        }
+        if (comma == std::string::npos)
+            break;
+        start = comma + 1;
+    }
+    return true;
+}
+
+// The working folder: the one named, else MATHTUVO_HOME, else the pupil's folder when it
+// holds the word problems, else the files this program was built with.
+fs::path workfolder(const Clioptions& o)
+{
+    if (!o.workdir.empty())
+        return o.workdir;
+    if (const char* home = std::getenv("MATHTUVO_HOME"); home && *home)
+        return home;
+    fs::path user;
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data)
+        user = fs::path(data) / "mathtuvo";
+    else if (const char* h = std::getenv("HOME"); h && *h)
+        user = fs::path(h) / ".local/share/mathtuvo";
+    std::error_code ec;
+    if (!user.empty() && fs::exists(user / "litq.txt", ec))
+        return user;
+    return MATHTUVO_DATA_DIR;
+}
+
+// One pupil's lesson on a console: the core with a terminal for a screen.
+struct Consolelesson {
+    Consolelesson(const Clioptions& o, std::ostream& out)
+        : view(out), folder(workfolder(o)), random(o.seed.value_or(0)), lesson(box, view, folder, random)
+    {
+        if (!o.seed)
+            random.seedfromclock();
+        view.english = o.language == "en";
+        view.malay = o.language == "ms";
+        lesson.state.gradebutton = "darjah" + std::to_string(o.grade);
+        lesson.props.studentname = o.name;
+        const bool any = o.plus || o.multi || o.divide;
+        // Grade 1 does only +/-, as its checklist allows.
+        lesson.ticks.plusminus = o.plus || !any;
+        lesson.ticks.multi = o.grade > 1 && (o.multi || !any);
+        lesson.ticks.divide = o.grade > 1 && (o.divide || !any);
+        lesson.btnok2Click();
+    }
+
+    Consolebox box;
+    Consoleview view;
+    Workfolder folder;
+    Randomsource random;
+    Lesson lesson;
+};
+
+}  // namespace
+
+std::string usage()
+{
+    return "usage: mathtuvo-cli drill --grade N [--name NAME] [--topics plus,times,divide]\n"
+           "                          [--language en|ms|both] [--seed S] [--workdir DIR] [--colour]\n"
+           "       mathtuvo-cli worksheet --grade N [--count N] [--topics ...] [--language ...]\n"
+           "                          [--seed S] [--workdir DIR]\n"
+           "In a drill, type the answer and press Enter; \"new\" (or n) gets a question,\n"
+           "\"similar\" (or s) a similar one, \"quit\" (or q) ends.\n";
+}
+
+bool parseoptions(const std::vector<std::string>& args, Clioptions& o, std::string& error)
+{
+    if (args.empty() || (args[0] != "drill" && args[0] != "worksheet")) {
+        error = "say drill or worksheet";
+        return false;
+    }
+    o.command = args[0];
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string& flag = args[i];
+        if (flag == "--colour" || flag == "--color") {
+            o.colour = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = flag + " needs a value";
+            return false;
+        }
+        const std::string& value = args[++i];
+        long n = 0;
+        if (flag == "--grade") {
+            if (!readnumber(value, 1, 6, n)) {
+                error = "the grade is 1 to 6";
+                return false;
+            }
+            o.grade = static_cast<int>(n);
+        } else if (flag == "--name") {
+            o.name = value;
+        } else if (flag == "--topics") {
+            if (!settopics(value, o, error))
+                return false;
+        } else if (flag == "--language") {
+            if (value != "en" && value != "ms" && value != "both") {
+                error = "the language is en, ms or both";
+                return false;
+            }
+            o.language = value;
+        } else if (flag == "--count") {
+            if (!readnumber(value, 1, 500, n)) {
+                error = "the count is 1 to 500";
+                return false;
+            }
+            o.count = static_cast<int>(n);
+        } else if (flag == "--seed") {
+            if (!readnumber(value, 0, 2147483647L, n)) {
+                error = "the seed is a whole number";
+                return false;
+            }
+            o.seed = static_cast<uint32_t>(n);
+        } else if (flag == "--workdir") {
+            o.workdir = value;
+        } else {
+            error = "unknown option " + flag;
+            return false;
+        }
+    }
+    if (o.grade == 0) {
+        error = "--grade is needed";
+        return false;
+    }
+    if (o.grade == 1 && !o.plus && (o.multi || o.divide)) {
+        error = "grade 1 has only plus and minus";
+        return false;
+    }
+    return true;
+}
+
+int rundrill(const Clioptions& o, std::istream& in, std::ostream& out)
+{
+    Consolelesson c(o, out);
+    auto& lesson = c.lesson;
+    c.box.print(out, o.colour);
+    out << "\nType your answer and press Enter; \"new\" for a new question, \"similar\" for a\n"
+           "similar one, \"quit\" to stop./Taip jawapan dan tekan Enter; \"new\" untuk soalan baru,\n"
+           "\"similar\" untuk soalan sejenis, \"quit\" untuk berhenti.\n";
+    // Shows the question box again when a button changed it.
+    auto pressed = [&](auto button) {
+        const std::string before = c.box.text();
+        button();
+        if (c.box.text() != before) {
+            out << '\n';
+            c.box.print(out, o.colour);
+        }
+    };
+    pressed([&] { lesson.btnnewqClick(); });
+    std::string line;
+    for (;;) {
+        out << "Answer/Jawapan: " << std::flush;
+        if (!std::getline(in, line))
+            break;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line == "quit" || line == "q")
+            break;
+        if (line == "new" || line == "n")
+            pressed([&] { lesson.btnnewqClick(); });
+        else if (line == "similar" || line == "s")
+            pressed([&] { lesson.btnnewvarClick(); });
+        else if (line == "help" || line == "?")
+            out << usage();
+        else
+            lesson.edtjawapKeyPress(line);
+    }
+    out << "\nBye, " << o.name << "!/Selamat tinggal!\n";
+    return 0;
+}
+
+int runworksheet(const Clioptions& o, std::ostream& out, std::ostream& notices)
+{
+    Consolelesson c(o, out);
+    c.view.quiet = true;
+    c.view.notices = &notices;
+    auto& lesson = c.lesson;
+    out << "MATHtuvo worksheet: Darjah " << o.grade << "\n";
+    if (o.seed)
+        out << "(seed " << *o.seed << ")\n";
+    std::vector<std::string> key;
+    for (int i = 1; i <= o.count; ++i) {
+        lesson.state.questiondone = true;  // each question is a new one
+        lesson.btnnewqClick();
+        out << "\n" << i << ".\n";
+        c.box.print(out, o.colour);
+        key.push_back(expectedanswer(lesson.state));
+    }
+    out << "\nAnswer key/Kunci jawapan\n";
+    for (size_t i = 0; i < key.size(); ++i)
+        out << "  " << i + 1 << ". " << key[i] << '\n';
+    return 0;
+}
