@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "consoleports.h"
+#include "lesson/checklist.h"
 #include "lesson/lesson.h"
 
 #include <cstdlib>
@@ -73,11 +74,13 @@ struct Consolelesson {
         view.malay = o.language == "ms";
         lesson.state.gradebutton = "darjah" + std::to_string(o.grade);
         lesson.props.studentname = o.name;
+        // No topics named: every arithmetic topic the grade's checklist offers.
         const bool any = o.plus || o.multi || o.divide;
-        // Grade 1 does only +/-, as its checklist allows.
-        lesson.ticks.plusminus = o.plus || !any;
-        lesson.ticks.multi = o.grade > 1 && (o.multi || !any);
-        lesson.ticks.divide = o.grade > 1 && (o.divide || !any);
+        const Checklistlayout layout = availability(o.grade);
+        auto offered = [&layout](Topicbox b) { return layout[b].visible && layout[b].enabled; };
+        lesson.ticks.plusminus = (o.plus || !any) && offered(Topicbox::plusminus);
+        lesson.ticks.multi = (o.multi || !any) && offered(Topicbox::multi);
+        lesson.ticks.divide = (o.divide || !any) && offered(Topicbox::divide);
         lesson.btnok2Click();
     }
 
@@ -159,8 +162,9 @@ bool parseoptions(const std::vector<std::string>& args, Clioptions& o, std::stri
         error = "--grade is needed";
         return false;
     }
-    if (o.grade == 1 && !o.plus && (o.multi || o.divide)) {
-        error = "grade 1 has only plus and minus";
+    const Checklistlayout layout = availability(o.grade);
+    if ((o.multi && !layout[Topicbox::multi].enabled) || (o.divide && !layout[Topicbox::divide].enabled)) {
+        error = "grade " + std::to_string(o.grade) + " has only plus and minus";
         return false;
     }
     return true;

@@ -1,0 +1,110 @@
+// Cost of composing and marking questions through the lesson core, with the question box
+// and window kept in memory. Run: build/bench/core_bench
+#include "lesson/lesson.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+class Memorybox final : public Questionbox {
+public:
+    std::vector<std::string> lines;
+    void clear() override { lines.clear(); }
+    void setcolour(uint32_t) override {}
+    void setfont(const std::string&, int, bool, bool) override {}
+    void addline(const std::string& text) override { lines.push_back(text); }
+    std::string text() const override { return lines.empty() ? std::string() : lines.back(); }
+};
+
+class Quietview final : public Exerciseview {
+public:
+    bool englishdown() const override { return false; }
+    bool malaydown() const override { return false; }
+    bool practicedown() const override { return true; }
+    void setpracticedown(bool) override {}
+    bool timerdown() const override { return false; }
+    void settimerdown(bool) override {}
+    void settimercaption(const std::string&) override {}
+    void settimerline2(const std::string&) override {}
+    void settimerhint(const std::string&) override {}
+    void setminutetimer(bool) override {}
+    void setmarking(bool) override {}
+    void clearanswer() override {}
+    void focusanswer() override {}
+    void setbonuslabel(const std::string&) override {}
+    void showcheer(bool) override {}
+    void clearexamplelink() override {}
+    void message(const std::string&) override {}
+    void playsound(const std::string&) override {}
+    void openreward() override {}
+    void setpicture(int) override {}
+};
+
+struct Fixture {
+    explicit Fixture(int grade, bool plus, bool multi, bool divide)
+        : folder(MATHTUVO_DATA_DIR), lesson(box, view, folder, random)
+    {
+        lesson.state.gradebutton = "darjah" + std::to_string(grade);
+        lesson.ticks.plusminus = plus;
+        lesson.ticks.multi = multi;
+        lesson.ticks.divide = divide;
+        lesson.btnok2Click();
+    }
+    Memorybox box;
+    Quietview view;
+    Workfolder folder;
+    Randomsource random{20261207};
+    Lesson lesson;
+};
+
+// Number sentences only: the result is never asked as a story when the blank is another
+// number, so a sentence is composed by asking until the story draw says no.
+void arithmeticsentence(benchmark::State& state)
+{
+    Fixture f(static_cast<int>(state.range(0)), true, true, true);
+    for (auto _ : state) {
+        f.lesson.askq();
+        if (f.lesson.state.wordform == 1) {
+            state.PauseTiming();
+            while (f.lesson.state.wordform == 1)
+                f.lesson.askq();
+            state.ResumeTiming();
+        }
+        benchmark::DoNotOptimize(f.box.lines.data());
+    }
+}
+BENCHMARK(arithmeticsentence)->DenseRange(1, 6)->Unit(benchmark::kMicrosecond);
+
+// Any question, stories included: the word problem reads litq.txt each time.
+void wordproblem(benchmark::State& state)
+{
+    Fixture f(static_cast<int>(state.range(0)), true, false, false);
+    int stories = 0;
+    for (auto _ : state) {
+        f.lesson.state.wordform = 0;
+        while (f.lesson.state.wordform == 0) {
+            f.lesson.askq();
+        }
+        ++stories;
+    }
+    state.counters["stories"] = stories;
+}
+BENCHMARK(wordproblem)->DenseRange(1, 6)->Unit(benchmark::kMicrosecond);
+
+void marking(benchmark::State& state)
+{
+    Fixture f(4, false, false, true);
+    f.lesson.askq();
+    const std::string typed = f.lesson.state.answertext + " remainder 3";
+    for (auto _ : state) {
+        f.lesson.edtjawapKeyPress(typed);
+        benchmark::DoNotOptimize(f.lesson.state.trycount);
+    }
+}
+BENCHMARK(marking);
+
+}  // namespace
+
+BENCHMARK_MAIN();
