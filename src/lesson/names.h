@@ -12,7 +12,10 @@ public:
 
     // Replaces the list with the file's names; on failure the list keeps its items.
     Workfolder::Status load(const Workfolder& folder);
-    // Adds a name not yet in the list (exact comparison) and saves the whole list. False
-    // only when the file could not be written (the name then stays in the list).
+    // Adds a name not yet in the list (exact comparison) and saves the whole list. The list
+    // is first read again from the file, so names added meanwhile are kept. A blank name is
+    // not added. False when the name could not be stored: the file exists but cannot be read
+    // (it is then left alone), it could not be written, or the name holds a line break. The
+    // name stays in the list in the first two cases.
     bool add(const Workfolder& folder, const std::string& name);
 };

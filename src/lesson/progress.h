@@ -18,6 +18,8 @@ public:
     Progressgrid();  // a header row with "Name/Nama" and one empty row
 
     int rowcount() const;
+    // Outside the table cell() reads "" and setcell() does nothing. A line break in a cell
+    // becomes a blank, as each cell is one line of the file.
     const std::string& cell(int column, int row) const;
     void setcell(int column, int row, std::string text);
     void appendrow();
@@ -30,7 +32,9 @@ public:
     bool fromlines(const std::vector<std::string>& lines);
     std::vector<std::string> tolines() const;
 
-    // Reads "progress.txt"; on any failure the table keeps what it held.
+    // Reads "progress.txt"; on any failure the table keeps what it held. An empty file
+    // counts as missing. A file with other than 15 columns fills the first columns, or keeps
+    // its extra columns for saving.
     Workfolder::Status load(const Workfolder& folder);
     bool save(const Workfolder& folder) const;
 
@@ -46,6 +50,8 @@ enum class Recorded {
     notsaved,   // recorded in the table, but the file could not be written
 };
 
-// Records a passed test for the pupil at the grade, by the boxes ticked now.
+// Records a passed test for the pupil at the grade, by the boxes ticked now. The table is
+// read again from the file first; a file that is there but holds no table headed
+// "Name/Nama" is never written over.
 Recorded recordpassedtest(Progressgrid& grid, const Workfolder& folder, const std::string& name,
                           int grade, const Ticks& ticks, bool timerdown);

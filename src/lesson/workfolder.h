@@ -17,12 +17,14 @@ public:
     };
 
     // Reads a text file whole. Files from older installations may be Windows-1252: a file
-    // that is not valid UTF-8 is read as Windows-1252. CR LF and LF both end a line.
+    // that is not valid UTF-8 is read as Windows-1252. CR LF and LF both end a line; a
+    // last line without an end still counts. "unreadable": there but cannot be read.
     Lines readlines(const std::string& name) const;
 
     // Writes the lines whole, each ended by CR LF, in UTF-8: first to a temporary file that
     // is then renamed over the old one, after the old one was copied to name + ".bak".
-    // False when anything failed; the old file is then left as it was.
+    // False when anything failed, or a line holds CR or LF; the old file is then left as
+    // it was.
     bool writelines(const std::string& name, const std::vector<std::string>& lines) const;
 
     bool folderexists(const std::string& name) const;

@@ -1,0 +1,181 @@
+#include "progress.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+
+namespace {
+
+const char* const progressfile = "progress.txt";
+
+// Blanks as the old program trimmed them: every control character and the space.
+std::string trim(const std::string& s)
+{
+    auto b = s.begin(), e = s.end();
+    while (b != e && static_cast<unsigned char>(*b) <= ' ')
+        ++b;
+    while (e != b && static_cast<unsigned char>(e[-1]) <= ' ')
+        --e;
+    return {b, e};
+}
+
+bool tonumber(const std::string& text, long long& value)
+{
+    const std::string t = trim(text);
+    const char* first = t.data();
+    const char* last = t.data() + t.size();
+    const auto [end, ec] = std::from_chars(first, last, value);
+    return ec == std::errc() && end == last && first != last;
+}
+
+// The counter columns a passed test adds to, by the boxes ticked: a whole topic set ticked
+// has a column of its own instead of one per box.
+std::vector<int> countercolumns(const Ticks& t)
+{
+    std::vector<int> cols;
+    const auto group = [&cols](std::initializer_list<bool> boxes, int first, int all) {
+        if (std::all_of(boxes.begin(), boxes.end(), [](bool b) { return b; })) {
+            cols.push_back(all);
+            return;
+        }
+        int c = first;
+        for (const bool b : boxes) {
+            if (b)
+                cols.push_back(c);
+            ++c;
+        }
+    };
+    group({t.plusminus, t.multi, t.divide}, 2, 5);
+    group({t.num, t.fract, t.deci}, 6, 9);
+    group({t.kg, t.cm, t.rm, t.time}, 10, 14);
+    return cols;
+}
+
+}  // namespace
+
+// Widths of columns 0, 1, 5, 9, 13 and 14: the name needs room, the grade digit little,
+// the counters enough for their header texts. The other columns take the grid's default.
+Progressgrid::Progressgrid()
+    : widths{120, 40, 48, 48, 48, 48},
+      cells_(columncount, std::vector<std::string>(2))
+{
+    cells_[0][0] = firstcell;
+}
+
+int Progressgrid::rowcount() const
+{
+    return static_cast<int>(cells_[0].size());
+}
+
+const std::string& Progressgrid::cell(int column, int row) const
+{
+    static const std::string none;
+    if (column < 0 || column >= static_cast<int>(cells_.size()) || row < 0 || row >= rowcount())
+        return none;
+    return cells_[column][row];
+}
+
+void Progressgrid::setcell(int column, int row, std::string text)
+{
+    if (column < 0 || column >= static_cast<int>(cells_.size()) || row < 0 || row >= rowcount())
+        return;
+    // One cell is one line of the file; a line break would shift every cell after it.
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    cells_[column][row] = std::move(text);
+}
+
+void Progressgrid::appendrow()
+{
+    for (auto& column : cells_)
+        column.emplace_back();
+}
+
+bool Progressgrid::fromlines(const std::vector<std::string>& lines)
+{
+    long long columns = 0, rows = 0;
+    if (lines.size() < 8 || !tonumber(lines[0], columns) || !tonumber(lines[1], rows))
+        return false;
+    const auto cellcount = static_cast<long long>(lines.size()) - 8;
+    if (columns < 1 || rows < 1 || columns > cellcount || rows > cellcount || columns * rows > cellcount)
+        return false;
+
+    for (int i = 0; i < 6; ++i) {
+        long long w = 0;
+        // A width is only looks: a bad one keeps the width the column had.
+        if (tonumber(lines[2 + i], w) && w >= 0 && w <= INT_MAX)
+            widths[i] = static_cast<int>(w);
+    }
+    // A file with fewer columns fills the first ones; one with more keeps the extra
+    // columns, so saving never drops what another installation wrote.
+    cells_.assign(std::max<long long>(columns, columncount), std::vector<std::string>(rows));
+    auto line = lines.begin() + 8;
+    for (long long c = 0; c < columns; ++c)
+        for (long long r = 0; r < rows; ++r)
+            cells_[c][r] = *line++;
+    return true;
+}
+
+std::vector<std::string> Progressgrid::tolines() const
+{
+    std::vector<std::string> lines;
+    lines.reserve(8 + cells_.size() * cells_[0].size());
+    lines.push_back(std::to_string(cells_.size()));
+    lines.push_back(std::to_string(rowcount()));
+    for (const int w : widths)
+        lines.push_back(std::to_string(w));
+    for (const auto& column : cells_)
+        lines.insert(lines.end(), column.begin(), column.end());
+    return lines;
+}
+
+Workfolder::Status Progressgrid::load(const Workfolder& folder)
+{
+    const auto file = folder.readlines(progressfile);
+    if (file.status != Workfolder::Status::ok)
+        return file.status;
+    if (file.lines.empty())  // an emptied file holds no table to keep
+        return Workfolder::Status::missing;
+    if (!fromlines(file.lines))
+        return Workfolder::Status::unreadable;
+    return Workfolder::Status::ok;
+}
+
+bool Progressgrid::save(const Workfolder& folder) const
+{
+    return folder.writelines(progressfile, tolines());
+}
+
+Recorded recordpassedtest(Progressgrid& grid, const Workfolder& folder, const std::string& name,
+                          int grade, const Ticks& ticks, bool timerdown)
+{
+    if (!timerdown)
+        return Recorded::nottimed;
+    // The file is the record: read it again so a table that failed to load (or is stale)
+    // is never saved over it. One reading only; a table without its header is left alone.
+    if (grid.load(folder) == Workfolder::Status::unreadable || grid.cell(0, 0) != Progressgrid::firstcell)
+        return Recorded::unreadable;
+
+    const std::string pupil = trim(name);
+    const std::string digit = std::to_string(grade);
+    const std::vector<int> counted = countercolumns(ticks);
+    Recorded result = Recorded::appended;
+    int row = 1;
+    while (row < grid.rowcount() && !(trim(grid.cell(0, row)) == pupil && trim(grid.cell(1, row)) == digit))
+        ++row;
+    if (row < grid.rowcount()) {
+        for (const int c : counted) {
+            long long n = 0;
+            if (!tonumber(grid.cell(c, row), n))
+                n = 0;  // a spoilt counter starts again rather than block the record
+            grid.setcell(c, row, std::to_string(n < LLONG_MAX ? n + 1 : n));
+        }
+        result = Recorded::counted;
+    } else {
+        grid.appendrow();
+        grid.setcell(0, row, pupil);
+        grid.setcell(1, row, digit);
+        for (int c = 2; c < Progressgrid::columncount; ++c)
+            grid.setcell(c, row, std::ranges::find(counted, c) != counted.end() ? "1" : "0");
+    }
+    return grid.save(folder) ? result : Recorded::notsaved;
+}

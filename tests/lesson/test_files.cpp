@@ -1,0 +1,260 @@
+// The working folder's files: reading old Windows text, safe rewriting, the progress
+// report and the name list, each against real files in a folder of the test's own.
+#include "lesson/names.h"
+#include "lesson/progress.h"
+#include "lesson/workfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <random>
+#include <set>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+using Names = std::set<std::string>;
+
+namespace {
+
+// Ali (grade 3) has counters 1..13 in columns 2..14, Siti (grade 4) a few; widths are not
+// the defaults, header texts as a teacher's copy might have them.
+const std::string oldfile =
+    "15\r\n3\r\n130\r\n45\r\n50\r\n50\r\n50\r\n60\r\n"
+    "Name/Nama\r\nAli\r\nSiti\r\n" "Darjah\r\n3\r\n4\r\n" "+/-\r\n1\r\n0\r\n" "x\r\n2\r\n0\r\n"
+    "\xC3\xB7\r\n3\r\n0\r\n" "Semua\r\n4\r\n0\r\n" "Nombor\r\n5\r\n1\r\n" "Pecahan\r\n6\r\n0\r\n"
+    "Perpuluhan\r\n7\r\n0\r\n" "Semua\r\n8\r\n0\r\n" "g/kg\r\n9\r\n2\r\n" "cm/m\r\n10\r\n0\r\n"
+    "RM/$\r\n11\r\n0\r\n" "Masa\r\n12\r\n0\r\n" "Semua\r\n13\r\n3\r\n";
+
+class Files : public ::testing::Test {
+protected:
+    fs::path dir = fs::temp_directory_path() / ("mathtuvo-files-" + std::to_string(std::random_device{}()));
+    Workfolder folder{dir};
+    Progressgrid grid;
+
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+
+    void put(const std::string& name, const std::string& bytes) { std::ofstream(dir / name, std::ios::binary) << bytes; }
+    std::string get(const std::string& name) const
+    {
+        std::ostringstream s;
+        s << std::ifstream(dir / name, std::ios::binary).rdbuf();
+        return s.str();
+    }
+    Names listing() const
+    {
+        Names names;
+        for (const auto& e : fs::directory_iterator(dir))
+            names.insert(e.path().filename().string());
+        return names;
+    }
+    Progressgrid saved() const
+    {
+        Progressgrid g;
+        EXPECT_EQ(g.load(folder), Workfolder::Status::ok);
+        return g;
+    }
+    Recorded record(const std::string& name, int grade, const Ticks& ticks, bool timerdown = true)
+    {
+        return recordpassedtest(grid, folder, name, grade, ticks, timerdown);
+    }
+};
+
+// Columns 2..14 of a row, blank-separated.
+std::string counters(const Progressgrid& g, int row)
+{
+    std::string c;
+    for (int col = 2; col < Progressgrid::columncount; ++col)
+        c += (col > 2 ? " " : "") + g.cell(col, row);
+    return c;
+}
+
+}  // namespace
+
+TEST_F(Files, ValidUtf8IsKeptAndAnythingElseIsWindows1252)
+{
+    put("a.txt", "Ali\xE9\r\n\x80\x93x\x94\x81");
+    EXPECT_EQ(folder.readlines("a.txt").lines, (Lines{"Ali\xC3\xA9", "\xE2\x82\xAC\xE2\x80\x9Cx\xE2\x80\x9D\xC2\x81"}));
+    put("b.txt", "\xEF\xBB\xBF" "Ali\xC3\xA9\n\xE2\x82\xAC");
+    EXPECT_EQ(folder.readlines("b.txt").lines, (Lines{"Ali\xC3\xA9", "\xE2\x82\xAC"}));
+    // One stray byte makes the whole file Windows-1252, good UTF-8 pairs included.
+    put("c.txt", "\xC3\xA9\n\xE9");
+    EXPECT_EQ(folder.readlines("c.txt").lines, (Lines{"\xC3\x83\xC2\xA9", "\xC3\xA9"}));
+    // Overlong forms, surrogates and cut-off sequences are not UTF-8.
+    for (const std::string bad : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "x\xE2\x82"}) {
+        put("d.txt", bad);
+        EXPECT_NE(folder.readlines("d.txt").lines.at(0), bad);
+    }
+}
+
+TEST_F(Files, LinesEndWithCrLfOrLfAndMissingIsNotUnreadable)
+{
+    put("a.txt", "a\r\n\r\nb\rc\nd");
+    EXPECT_EQ(folder.readlines("a.txt").lines, (Lines{"a", "", "b\rc", "d"}));
+    put("b.txt", "");
+    EXPECT_EQ(folder.readlines("b.txt").status, Workfolder::Status::ok);
+    EXPECT_TRUE(folder.readlines("b.txt").lines.empty());
+    EXPECT_EQ(folder.readlines("nothere.txt").status, Workfolder::Status::missing);
+    fs::create_directory(dir / "numdll");
+    EXPECT_EQ(folder.readlines("numdll").status, Workfolder::Status::unreadable);
+    EXPECT_TRUE(folder.folderexists("numdll"));
+    EXPECT_FALSE(folder.folderexists("a.txt"));
+}
+
+TEST_F(Files, WritingReplacesWholeKeepingTheOldAsBackupOrLeavesAllAsItWas)
+{
+    ASSERT_TRUE(folder.writelines("n.txt", {"Ali\xC3\xA9", "", "x"}));
+    EXPECT_EQ(get("n.txt"), "Ali\xC3\xA9\r\n\r\nx\r\n");
+    EXPECT_EQ(listing(), Names{"n.txt"});
+    ASSERT_TRUE(folder.writelines("n.txt", {"old"}));
+    EXPECT_EQ(get("n.txt.bak"), "Ali\xC3\xA9\r\n\r\nx\r\n");
+
+    EXPECT_FALSE(folder.writelines("n.txt", {"a\nb"}));
+    fs::remove(dir / "n.txt.bak");
+    fs::create_directory(dir / "n.txt.bak");  // no backup can be made
+    EXPECT_FALSE(folder.writelines("n.txt", {"new"}));
+    fs::create_directory(dir / "d.txt");  // the target is a folder
+    EXPECT_FALSE(folder.writelines("d.txt", {"new"}));
+    EXPECT_EQ(get("n.txt"), "old\r\n");
+    EXPECT_EQ(listing(), (Names{"n.txt", "n.txt.bak", "d.txt"}));
+    EXPECT_TRUE(fs::is_empty(dir / "d.txt"));
+    put("plain", "x");  // a "folder" that is a file
+    EXPECT_FALSE(Workfolder(dir / "plain").writelines("n.txt", {"new"}));
+}
+
+TEST_F(Files, ProgressFileOfOlderInstallationLoadsCellByCellAndSavesTheSameBytes)
+{
+    put("progress.txt", oldfile);
+    ASSERT_EQ(grid.load(folder), Workfolder::Status::ok);
+    EXPECT_EQ(grid.rowcount(), 3);
+    EXPECT_EQ(grid.widths, (std::array<int, 6>{130, 45, 50, 50, 50, 60}));
+    EXPECT_EQ(grid.cell(4, 0), "\xC3\xB7");
+    EXPECT_EQ(grid.cell(0, 2), "Siti");
+    EXPECT_EQ(grid.cell(1, 1), "3");
+    EXPECT_EQ(counters(grid, 1), "1 2 3 4 5 6 7 8 9 10 11 12 13");
+    EXPECT_EQ(counters(grid, 2), "0 0 0 0 1 0 0 0 2 0 0 0 3");
+    ASSERT_TRUE(grid.save(folder));
+    EXPECT_EQ(get("progress.txt"), oldfile);
+
+    grid.setcell(0, 2, "Nur\r\nAin");  // must stay one line of the file
+    ASSERT_TRUE(grid.save(folder));
+    const std::string once = get("progress.txt");
+    ASSERT_TRUE(saved().save(folder));
+    EXPECT_EQ(get("progress.txt"), once);
+}
+
+TEST_F(Files, WhatIsNoProgressTableLeavesTheTableAlone)
+{
+    Lines shortone = grid.tolines();
+    shortone.pop_back();
+    for (const Lines& bad : {shortone, Lines{"15", "2"}, Lines{"x", "1", "1", "1", "1", "1", "1", "1", "a"},
+                             Lines{"0", "1", "1", "1", "1", "1", "1", "1"}, Lines{"1", "0", "1", "1", "1", "1", "1", "1", "x"}})
+        EXPECT_FALSE(grid.fromlines(bad));
+    EXPECT_EQ(grid.tolines(), Progressgrid().tolines());
+
+    // Fewer columns fill the first ones; more are kept for the next save.
+    ASSERT_TRUE(grid.fromlines({"2", "2", "1", "2", "3", "4", "5", "6", "Name/Nama", "Ali", "Darjah", "3"}));
+    EXPECT_EQ(grid.cell(1, 1), "3");
+    EXPECT_EQ(grid.tolines().size(), 8u + 15 * 2);
+    Lines wide{"16", "1", "1", "2", "3", "4", "5", "6"};
+    for (int c = 0; c < 16; ++c)
+        wide.push_back("c" + std::to_string(c));
+    ASSERT_TRUE(grid.fromlines(wide));
+    EXPECT_EQ(grid.tolines(), wide);
+}
+
+TEST_F(Files, PassedTestCountsEachTickedBoxOrTheWholeSet)
+{
+    put("progress.txt", oldfile);
+    EXPECT_EQ(record("Ali", 3, {.plusminus = true, .multi = true, .divide = true, .num = true, .kg = true}), Recorded::counted);
+    EXPECT_EQ(counters(saved(), 1), "1 2 3 5 6 6 7 8 10 10 11 12 13");
+    EXPECT_EQ(record("Ali", 3, {.plusminus = true, .divide = true, .num = true, .fract = true, .deci = true,
+                                .kg = true, .cm = true, .rm = true, .time = true}), Recorded::counted);
+    EXPECT_EQ(counters(saved(), 1), "2 2 4 5 6 6 7 9 10 10 11 12 14");
+    EXPECT_EQ(record("Siti", 4, {.multi = true, .fract = true, .deci = true, .cm = true, .rm = true, .time = true}),
+              Recorded::counted);
+    EXPECT_EQ(counters(saved(), 2), "0 1 0 0 1 1 1 0 2 1 1 1 3");
+
+    // Name and grade match trimmed; a counter that is no number starts from nought.
+    Progressgrid g = saved();
+    for (auto [col, text] : {std::pair{0, " Ali "}, {1, "3 "}, {2, "abc"}, {6, ""}, {10, "1.5"}})
+        g.setcell(col, 1, text);
+    ASSERT_TRUE(g.save(folder));
+    EXPECT_EQ(record("Ali  ", 3, {.plusminus = true, .num = true, .kg = true}), Recorded::counted);
+    EXPECT_EQ(saved().rowcount(), 3);
+    EXPECT_EQ(counters(saved(), 1), "1 2 4 5 1 6 7 9 1 10 11 12 14");
+}
+
+TEST_F(Files, NewPupilOrGradeAppendsARow)
+{
+    put("progress.txt", oldfile);
+    EXPECT_EQ(record(" Nur ", 5, {.plusminus = true, .multi = true, .divide = true, .deci = true, .time = true}),
+              Recorded::appended);
+    EXPECT_EQ(folder.readlines("progress.txt").lines.at(1), "4");
+    EXPECT_EQ(record("Ali", 4, {.cm = true}), Recorded::appended);
+    EXPECT_EQ(folder.readlines("progress.txt").lines.at(1), "5");
+    const Progressgrid after = saved();
+    EXPECT_EQ(after.cell(0, 3) + after.cell(1, 3), "Nur5");
+    EXPECT_EQ(counters(after, 3), "0 0 0 1 0 0 1 0 0 0 0 1 0");
+    EXPECT_EQ(after.cell(0, 4) + after.cell(1, 4), "Ali4");
+    EXPECT_EQ(counters(after, 4), "0 0 0 0 0 0 0 0 0 1 0 0 0");
+    EXPECT_EQ(counters(after, 1), "1 2 3 4 5 6 7 8 9 10 11 12 13");
+
+    // No file, or an emptied one: the table in hand starts it.
+    put("progress.txt", "");
+    grid = Progressgrid();
+    EXPECT_EQ(record("Ali", 1, {.plusminus = true}), Recorded::appended);
+    EXPECT_EQ(saved().cell(0, 2), "Ali");  // below the header and the empty first row
+    fs::remove(dir / "progress.txt");
+    EXPECT_EQ(record("Siti", 2, {}), Recorded::appended);
+    EXPECT_EQ(saved().rowcount(), 4);
+}
+
+TEST_F(Files, NothingIsWrittenOutsideATestOrOverAFileThatCannotBeRead)
+{
+    put("progress.txt", oldfile);
+    EXPECT_EQ(record("Ali", 3, {.plusminus = true}, false), Recorded::nottimed);
+    EXPECT_EQ(get("progress.txt"), oldfile);
+    EXPECT_EQ(listing(), Names{"progress.txt"});
+
+    // A table that loaded earlier must not be saved over a file that has since gone bad.
+    ASSERT_EQ(grid.load(folder), Workfolder::Status::ok);
+    for (const std::string& bad : Lines{"hello\r\n", "15\r\n2\r\n", std::string(oldfile).replace(oldfile.find("Name"), 9, "Murid")}) {
+        put("progress.txt", bad);
+        EXPECT_EQ(record("Ali", 3, {.plusminus = true}), Recorded::unreadable);
+        EXPECT_EQ(get("progress.txt"), bad);
+    }
+    fs::remove(dir / "progress.txt");
+    fs::create_directory(dir / "progress.txt");
+    EXPECT_EQ(record("Ali", 3, {.plusminus = true}), Recorded::unreadable);
+    EXPECT_EQ(listing(), Names{"progress.txt"});
+
+    put("plain", "x");
+    Progressgrid fresh;
+    EXPECT_EQ(recordpassedtest(fresh, Workfolder(dir / "plain"), "Ali", 3, {}, true), Recorded::notsaved);
+}
+
+TEST_F(Files, NamesAreAddedOnceAndNeverLost)
+{
+    Namelist list;
+    list.names = {"Ahmad", "Mei Ling"};  // the dialog's own samples while there is no file
+    EXPECT_EQ(list.load(folder), Workfolder::Status::missing);
+    EXPECT_TRUE(list.add(folder, "Ali"));
+    EXPECT_TRUE(list.add(folder, "Ali"));
+    EXPECT_TRUE(list.add(folder, "  "));
+    EXPECT_EQ(get("names.txt"), "Ahmad\r\nMei Ling\r\nAli\r\n");
+    EXPECT_EQ(listing(), Names{"names.txt"});  // written once only
+
+    // Another copy of the program added a name, in Windows-1252, meanwhile.
+    put("names.txt", "Ali\r\n\r\nRen\xE9\r\n");
+    EXPECT_TRUE(list.add(folder, "ali"));
+    EXPECT_EQ(get("names.txt"), "Ali\r\nRen\xC3\xA9\r\nali\r\n");
+
+    fs::remove(dir / "names.txt");
+    fs::create_directory(dir / "names.txt");
+    EXPECT_EQ(list.load(folder), Workfolder::Status::unreadable);
+    EXPECT_EQ(list.names, (Lines{"Ali", "Ren\xC3\xA9", "ali"}));
+    EXPECT_FALSE(list.add(folder, "Siti"));
+    EXPECT_TRUE(fs::is_empty(dir / "names.txt"));
+}
