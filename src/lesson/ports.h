@@ -54,6 +54,6 @@ public:
     // Services.
     virtual void message(const std::string& text) = 0;  // modal, one OK button
     virtual void playsound(const std::string& name) = 0;  // without waiting; missing is skipped
-    virtual void openreward() = 0;  // the "Yamee" window: cash register, then the ice
+    virtual void openreward() = 0;  // the "Yamee" window with the ice (the core plays "cashreg")
     virtual void setpicture(int kind) = 0;  // question picture kind, 0 none; repainted by the view
 };
