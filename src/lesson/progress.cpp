@@ -171,7 +171,12 @@ Recorded recordpassedtest(Progressgrid& grid, const Workfolder& folder, const st
         }
         result = Recorded::counted;
     } else {
-        grid.appendrow();
+        // A new table's blank first row takes the first pupil; later pupils get new rows.
+        const int last = grid.rowcount() - 1;
+        if (last >= 1 && trim(grid.cell(0, last)).empty() && trim(grid.cell(1, last)).empty())
+            row = last;
+        else
+            grid.appendrow();
         grid.setcell(0, row, pupil);
         grid.setcell(1, row, digit);
         for (int c = 2; c < Progressgrid::columncount; ++c)

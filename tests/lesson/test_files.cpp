@@ -205,10 +205,11 @@ TEST_F(Files, NewPupilOrGradeAppendsARow)
     put("progress.txt", "");
     grid = Progressgrid();
     EXPECT_EQ(record("Ali", 1, {.plusminus = true}), Recorded::appended);
-    EXPECT_EQ(saved().cell(0, 2), "Ali");  // below the header and the empty first row
+    EXPECT_EQ(saved().cell(0, 1), "Ali");  // the new table's blank row, not one below it
+    EXPECT_EQ(saved().rowcount(), 2);
     fs::remove(dir / "progress.txt");
     EXPECT_EQ(record("Siti", 2, {}), Recorded::appended);
-    EXPECT_EQ(saved().rowcount(), 4);
+    EXPECT_EQ(saved().rowcount(), 3);
 }
 
 TEST_F(Files, NothingIsWrittenOutsideATestOrOverAFileThatCannotBeRead)
@@ -257,4 +258,17 @@ TEST_F(Files, NamesAreAddedOnceAndNeverLost)
     EXPECT_EQ(list.names, (Lines{"Ali", "Ren\xC3\xA9", "ali"}));
     EXPECT_FALSE(list.add(folder, "Siti"));
     EXPECT_TRUE(fs::is_empty(dir / "names.txt"));
+}
+
+TEST_F(Files, TheShippedProgressFileTakesTheFirstPupilInItsBlankRow)
+{
+    fs::copy_file(fs::path(MATHTUVO_DATA_DIR) / "progress.txt", dir / "progress.txt");
+    ASSERT_EQ(grid.load(folder), Workfolder::Status::ok);
+    EXPECT_EQ(grid.cell(0, 0), "Name/Nama");
+    EXPECT_EQ(grid.cell(1, 0), "Darjah");
+    EXPECT_EQ(record("Aminah", 2, {.plusminus = true}), Recorded::appended);
+    const Progressgrid after = saved();
+    EXPECT_EQ(after.rowcount(), 2);
+    EXPECT_EQ(after.cell(0, 1) + after.cell(1, 1) + after.cell(2, 1), "Aminah21");
+    EXPECT_EQ(after.cell(14, 0), "All/Semua");  // the header texts survive the save
 }
