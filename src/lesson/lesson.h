@@ -11,6 +11,7 @@
 #include "workfolder.h"
 
 #include "arith/posearit.h"
+#include "wordq/painter.h"
 
 #include <functional>
 #include <memory>
@@ -39,6 +40,7 @@ public:
     Tposearit arit;            // the arithmetic poser
     std::unique_ptr<Tposelitq> litq;  // the word-problem poser, new at every lesson start
     Progressgrid progress;     // the progress report's table
+    Picturedata picture;       // what the question picture shows
     // Families that come after arithmetic plug in here; null while they are not built.
     Questionfamily* numbers = nullptr;
     Questionfamily* measures = nullptr;
