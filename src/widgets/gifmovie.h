@@ -1,0 +1,118 @@
+// Animated GIF pictures: Gifmovie decodes a GIF89a (with giflib) into whole frames, and
+// Gifview shows one on screen, frame by frame on a timer or stepped by hand. The cheer,
+// the title picture, the ice cream and the tutorial animations all come through here.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <QTimer>
+
+#include <vector>
+
+// The path of a media resource, looked up by name without regard to case, the way the
+// old program's resource names were: ("gif", "Cherio", "gif") gives ":/gif/cherio.gif".
+// The name may carry the suffix already. Empty when there is no such resource.
+QString findMediaResource(const QString& folder, const QString& name, const QString& suffix);
+
+class Gifmovie {
+public:
+    Gifmovie() = default;
+
+    // A picture resource by name ("cherio" → ":/gif/cherio.gif"); null when missing.
+    static Gifmovie fromResource(const QString& name);
+    static Gifmovie fromFile(const QString& path);
+    static Gifmovie fromData(const QByteArray& data);
+    static QString resourcePath(const QString& name) { return findMediaResource(QStringLiteral("gif"), name, QStringLiteral("gif")); }
+
+    bool isNull() const { return frames_.empty(); }
+    QString errorString() const { return error_; }
+    QSize size() const { return size_; }
+    int frameCount() const { return int(frames_.size()); }
+    // Frames are whole pictures (ARGB32), already composited with the earlier ones.
+    const QImage& frame(int index) const;
+    int delayMs(int index) const;
+    // How often the whole animation plays: 0 for ever, else a count (1 when the file has
+    // no loop block; the block's number counts the repeats after the first play).
+    int plays() const { return plays_; }
+
+    // Bigger pictures are refused rather than decoded into gigabytes of frames.
+    static constexpr long maxPixels = 32L * 1024 * 1024;
+
+private:
+    struct Frame {
+        QImage image;
+        int delayMs;
+    };
+    std::vector<Frame> frames_;
+    QSize size_;
+    int plays_ = 1;
+    QString error_;
+};
+
+// Plays a Gifmovie into a QLabel (any label: the window's own image, or a Gifview):
+// start() plays on a timer with the frames' own delays; pause(), step() and jumpToFrame()
+// let a player go through it by hand. The label keeps its alignment and scaledContents.
+// With no label it only keeps count and signals, which is all a test needs.
+class Gifplayer : public QObject {
+    Q_OBJECT
+public:
+    // Belongs to the label when one is given, so it goes when the label goes.
+    explicit Gifplayer(QLabel* screen = nullptr);
+    explicit Gifplayer(QLabel* screen, QObject* parent);
+
+    // Loads a picture resource by name and shows its first frame; false and an empty
+    // label when it is missing or broken.
+    bool load(const QString& name);
+    void setGif(const Gifmovie& movie);
+    const Gifmovie& gif() const { return movie_; }
+    void unload();
+    QLabel* screen() const { return screen_; }
+
+    int currentFrame() const { return current_; }
+    int frameCount() const { return movie_.frameCount(); }
+    bool isRunning() const { return running_; }
+    QPixmap currentPixmap() const;
+
+public slots:
+    void start();  // plays on from the current frame
+    void pause();  // stops on the current frame
+    void stop();   // stops and goes back to the first frame
+    void step();   // the next frame, wrapping round; does not start or stop the timer
+    void stepBack();
+    bool jumpToFrame(int index);
+    // One beat of the timer: the next frame, or the end when the plays are used up.
+    void tick();
+
+signals:
+    void frameChanged(int index);
+    void finished();
+
+private:
+    void showFrame(int index);
+    void schedule();
+
+    QPointer<QLabel> screen_;
+    Gifmovie movie_;
+    mutable std::vector<QPixmap> pixmaps_;
+    QTimer timer_;
+    int current_ = 0;
+    int played_ = 0;
+    bool running_ = false;
+};
+
+// A label with its own player, for windows that make the picture's place themselves.
+class Gifview : public QLabel {
+    Q_OBJECT
+public:
+    explicit Gifview(QWidget* parent = nullptr) : QLabel(parent), player_(new Gifplayer(this)) {}
+    Gifplayer* player() const { return player_; }
+    bool load(const QString& name) { return player_->load(name); }
+
+private:
+    Gifplayer* player_;
+};
