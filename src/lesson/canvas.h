@@ -12,7 +12,9 @@ struct Canvaspoint {
     int x, y;
 };
 
-struct Canvasimage;  // a picture the canvas can copy (a glyph); owned by its widget
+// A picture the canvas can copy (a button's glyph strip). Only the windows make one, so
+// it is defined beside the QPainter canvas (widgets/qtcanvas.h); the core never looks inside.
+struct Canvasimage;
 
 class Canvas {
 public:
@@ -47,4 +49,8 @@ public:
     virtual void textinbox(int x1, int y1, int x2, int y2, const std::string& s, bool accelerators) = 0;
     // Width and height of a text in the current font ("&" counted as a prefix when asked).
     virtual std::pair<int, int> textsize(const std::string& s, bool accelerators) = 0;
+    // Copies the w x h part of the image at (sx, sy) to (x, y). Pixels of the transparent
+    // colour take the brush, or are left as they were when the brush is clear.
+    virtual void copyimage(int x, int y, const Canvasimage& image, int sx, int sy, int w, int h,
+                           uint32_t transparent) = 0;
 };

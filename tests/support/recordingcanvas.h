@@ -70,6 +70,12 @@ public:
         return {chars * textwidthperchar, textheight};
     }
 
+    // "image 10,20 30,0 15,15 transparent=000000 brush=C0C0C0": destination, source, size.
+    void copyimage(int x, int y, const Canvasimage&, int sx, int sy, int w, int h, uint32_t transparent) override
+    {
+        add("image", {x, y, sx, sy, w, h}, "transparent=" + hex(transparent) + " " + brush());
+    }
+
     // The calls of one kind only ("text", "line", ...).
     std::vector<std::string> only(const std::string& kind) const
     {
