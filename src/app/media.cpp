@@ -1,0 +1,55 @@
+#include "media.h"
+
+#include "widgets/gifmovie.h"
+#include "widgets/sounds.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace media {
+
+namespace {
+
+Soundboard& sounds()
+{
+    static Soundboard* board = new Soundboard(qApp);
+    return *board;
+}
+
+Tuneplayer& tunes()
+{
+    static Tuneplayer* player = new Tuneplayer(qApp);
+    return *player;
+}
+
+}  // namespace
+
+void playsound(const QString& name) { sounds().play(name); }
+
+int soundlength(const QString& name) { return std::max(0, Soundboard::durationMs(name)); }
+
+void showanimation(QLabel* label, const QString& name)
+{
+    // One player per label, kept as its child so it goes with the label.
+    auto* player = label->findChild<Gifplayer*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!player)
+        player = new Gifplayer(label, label);
+    if (player->load(name))
+        player->start();
+}
+
+QImage picture(const QString& name)
+{
+    const Gifmovie movie = Gifmovie::fromResource(name);
+    return movie.isNull() || movie.frameCount() == 0 ? QImage() : movie.frame(0);
+}
+
+bool playtune(const QString& name)
+{
+    QString tune = name;
+    if (tune.endsWith(QStringLiteral(".mid"), Qt::CaseInsensitive))
+        tune.chop(4);
+    return tunes().play(tune);
+}
+
+}  // namespace media
