@@ -48,10 +48,11 @@ Trectbutton* twolinebutton(QWidget* parent, const char* name, const QString& cap
     f2.setItalic(true);
     b->setFont2(f2);
     b->setToolTip(hint);
-    // Wide enough for the longer of the two lines.
-    const int text = std::max(QFontMetrics(b->Font()).horizontalAdvance(caption),
-                              QFontMetrics(f2).horizontalAdvance(malay));
-    b->setMinimumSize(std::max(190, text + 40), 52);
+    // The second line starts under the centred caption, so the button must be wide
+    // enough for it to end inside: width >= 2 x second line - caption.
+    const int tw = QFontMetrics(b->Font()).horizontalAdvance(caption);
+    const int lw = QFontMetrics(f2).horizontalAdvance(malay);
+    b->setMinimumSize(std::max({190, tw + 40, 2 * lw - tw + 24}), 52);
     return b;
 }
 
@@ -84,6 +85,7 @@ Tfrmio::Tfrmio(Lesson& lesson, QWidget* parent) : QWidget(parent), lesson_(lesso
 
     picture = new Picturepane(lesson, this);
     picture->setObjectName(QStringLiteral("picture"));
+    picture->hide();
 
     auto* lblarahan = new QLabel(QStringLiteral("Press  'Enter' when answer is ready."), this);
     lblarahan->setObjectName(QStringLiteral("lblarahan"));
@@ -346,4 +348,9 @@ void Tfrmio::playsound(const std::string& name) { media::playsound(fromutf8(name
 
 void Tfrmio::openreward() { emit rewardrequested(); }
 
-void Tfrmio::setpicture(int) { picture->update(); }
+void Tfrmio::setpicture(int kind)
+{
+    // Without a picture the question box has the whole width.
+    picture->setVisible(kind != 0);
+    picture->update();
+}

@@ -45,7 +45,7 @@ TFrmprogress::TFrmprogress(Progressgrid& grid, const Workfolder& folder, QWidget
     setObjectName(QStringLiteral("Frmprogress"));
     setWindowTitle(QStringLiteral("User Progress Report"));
     setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    resize(760, 480);
+    resize(980, 480);
 
     sgrprogress = new QTableWidget(this);
     sgrprogress->setObjectName(QStringLiteral("sgrprogress"));
@@ -96,9 +96,11 @@ void TFrmprogress::filltable()
             sgrprogress->setItem(r, c, item);
         }
     // Columns 0, 1, 5, 9, 13 and 14 keep the widths the file gives; the rest the default.
+    // Never narrower than the header text, so every column can be read.
     static const int sized[6] = {0, 1, 5, 9, 13, 14};
+    sgrprogress->resizeColumnsToContents();
     for (int c = 0; c < columns; ++c)
-        sgrprogress->setColumnWidth(c, 64);
+        sgrprogress->setColumnWidth(c, std::max(sgrprogress->columnWidth(c) * 6 / 5 + 8, 48));
     for (int i = 0; i < 6; ++i)
-        sgrprogress->setColumnWidth(sized[i], std::max(24, grid_.widths[i]));
+        sgrprogress->setColumnWidth(sized[i], std::max(sgrprogress->columnWidth(sized[i]), grid_.widths[i]));
 }

@@ -1,0 +1,137 @@
+// The exercise window's picture pane paints the stored picture from the lesson's data,
+// the error handler keeps the program running, and the reward window closes itself.
+#include "exhandler.h"
+#include "frmice.h"
+#include "frmio.h"
+#include "picturepane.h"
+#include "program.h"
+#include "wordq/poselitq.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <stdexcept>
+
+namespace {
+
+int countpixels(const QImage& image, QColor colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+// Saves what a test drew when MATHTUVO_SHOTS names a folder, for a person to look at.
+void keep(QWidget* widget, const char* name)
+{
+    const QByteArray folder = qgetenv("MATHTUVO_SHOTS");
+    if (!folder.isEmpty())
+        widget->grab().save(QString::fromUtf8(folder) + QLatin1Char('/') + QLatin1String(name) + ".png");
+}
+
+}  // namespace
+
+// An object whose event handler fails.
+class Thrower : public QObject {
+public:
+    std::string what;
+    int calls = 0;
+    bool event(QEvent*) override
+    {
+        ++calls;
+        throw std::runtime_error(what);
+    }
+};
+
+class Windowtest : public QObject {
+    Q_OBJECT
+public:
+    TGlobalExHandler* handler = nullptr;
+
+private slots:
+    void initTestCase() { qputenv("MATHTUVO_MUTE", "1"); }
+
+    void picturepanepaintsthestoredkind()
+    {
+        QTemporaryDir dir;
+        Program program(dir.path().toStdString());
+        program.lesson.state.gradebutton = "darjah6";
+        program.lesson.ticks.plusminus = true;
+        // A lesson without the name dialog: the exercise window on its own.
+        program.lesson.litq = std::make_unique<Tposelitq>(program.lesson);
+        Tfrmio io(program.lesson);
+        program.io.window = &io;
+        io.resize(1000, 640);
+        io.show();
+
+        Picturepane* pane = io.picture;
+        QImage blank = pane->grab().toImage();
+        QCOMPARE(countpixels(blank, Qt::yellow), 0);  // kind 0: nothing
+
+        // The bar chart: five yellow bars, taller bars more yellow.
+        program.lesson.picture.sales = {100, 10, 50, 70, 30};
+        program.lesson.litq->picturekind = 9;
+        io.setpicture(9);
+        const int bars = countpixels(pane->grab().toImage(), Qt::yellow);
+        QVERIFY(bars > 1000);
+        program.lesson.picture.sales = {10, 10, 10, 10, 10};
+        QVERIFY(countpixels(pane->grab().toImage(), Qt::yellow) < bars / 3);
+        program.lesson.picture.sales = {100, 10, 50, 70, 30};
+        keep(&io, "picture-bars");
+
+        // Repainting the same kind draws the same picture.
+        QCOMPARE(pane->grab().toImage(), pane->grab().toImage());
+
+        // A clock face: yellow numerals, blue and red hands.
+        program.lesson.picture.hour = 3;
+        program.lesson.picture.minute = 30;
+        program.lesson.litq->picturekind = 4;
+        const QImage clock = pane->grab().toImage();
+        QVERIFY(countpixels(clock, QColor(0, 0, 255)) > 10);
+        QVERIFY(countpixels(clock, QColor(255, 0, 0)) > 10);
+        program.io.window = nullptr;
+    }
+
+    void errorsinhandlersarecaughtandonlythemediaerrorisshown()
+    {
+        QStringList shown;
+        handler->show = [&shown](const QString& text) { shown << text; };
+        Thrower thrower;
+        // Delivered through the application, a throwing handler does not end the program.
+        thrower.what = "something broke";
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&thrower, &event);
+        QVERIFY(shown.isEmpty());
+        thrower.what = "Emcideviceerror: no device";
+        QCoreApplication::sendEvent(&thrower, &event);
+        QCOMPARE(shown, QStringList{QStringLiteral("Either the media player is NOT installed or Busy!")});
+        QCOMPARE(thrower.calls, 2);
+        handler->show = nullptr;
+    }
+
+    void thericewindowclosesafteritstune()
+    {
+        Tfrmice ice;
+        bool closed = false;
+        connect(&ice, &Tfrmice::closing, this, [&closed] { closed = true; });
+        ice.closeafterms = 0;
+        ice.show();
+        keep(&ice, "reward");
+        QTest::keyClick(&ice, Qt::Key_Return);  // the ice from the keyboard
+        QTRY_VERIFY(closed);
+    }
+};
+
+// The program's own application class, so that its error handling is the one tested.
+int main(int argc, char** argv)
+{
+    TGlobalExHandler handler;
+    Mathapplication app(argc, argv, handler);
+    Windowtest test;
+    test.handler = &handler;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "window_qtest.moc"
