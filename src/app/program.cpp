@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QScreen>
 #include <QToolButton>
 
 // ---- the exercise window as the lesson sees it -------------------------------------------
@@ -93,7 +94,18 @@ Program::Program(const std::filesystem::path& workdir)
 
 Program::~Program() { delete frmmath; }
 
-void Program::show() { frmmath->show(); }
+void Program::show()
+{
+    // Centred on the screen, or filling a small screen (a classroom laptop).
+    const QRect screen = frmmath->screen()->availableGeometry();
+    if (screen.width() < 1100 || screen.height() < 800) {
+        frmmath->setGeometry(screen);
+        frmmath->showMaximized();
+        return;
+    }
+    frmmath->move(screen.center() - frmmath->rect().center());
+    frmmath->show();
+}
 
 void Program::showstartpage()
 {
