@@ -80,6 +80,13 @@ private slots:
         program.lesson.picture.sales = {10, 10, 10, 10, 10};
         QVERIFY(countpixels(pane->grab().toImage(), Qt::yellow) < bars / 3);
         program.lesson.picture.sales = {100, 10, 50, 70, 30};
+        io.clear();
+        io.setcolour(colours::black);
+        io.addline("The graph shows the apples sold in a week.");
+        io.addline("How many apples were sold on Thursday?");
+        io.setcolour(colours::blue);
+        io.addline("Graf menunjukkan epal yang dijual dalam seminggu.");
+        io.addline("Berapakah epal yang dijual pada hari Khamis?");
         keep(&io, "picture-bars");
 
         // Repainting the same kind draws the same picture.
