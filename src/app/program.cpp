@@ -74,6 +74,7 @@ Program::Program(const std::filesystem::path& workdir)
 {
     random.seedfromclock();
     frmmath = new Tfrmmath;
+    QApplication::setWindowIcon(TAboutBox::programicon(64));
     frmprogress = new TFrmprogress(lesson.progress, folder, frmmath);
     connect(frmprogress, &TFrmprogress::closedbyok, this, [this] {
         if (frmio)
