@@ -1,6 +1,7 @@
 // Cost of composing and marking questions through the lesson core, with the question box
 // and window kept in memory. Run: build/bench/core_bench
 #include "lesson/lesson.h"
+#include "numbers/numberfamily.h"
 #include "wordq/poselitq.h"
 
 #include <benchmark/benchmark.h>
@@ -87,6 +88,24 @@ void wordproblem(benchmark::State& state)
     state.counters["stories"] = stories;
 }
 BENCHMARK(wordproblem)->DenseRange(1, 6)->Unit(benchmark::kMicrosecond);
+
+// Each number kind through askq, grade 6 with every number topic: a similar question
+// keeps the kind, so the benchmark can ask for one kind again and again.
+void numberkind(benchmark::State& state)
+{
+    Fixture f(6, false, false, false);
+    Numberfamily numbers(f.lesson);
+    f.lesson.numbers = &numbers;
+    f.lesson.state.usenumbers = f.lesson.state.usefractions = f.lesson.state.usedecimals = true;
+    f.lesson.props.topic = 1;
+    f.lesson.props.newoper = true;
+    numbers.plug.kind = static_cast<uint8_t>(state.range(0));
+    for (auto _ : state) {
+        f.lesson.askq();
+        benchmark::DoNotOptimize(f.lesson.state.answertext);
+    }
+}
+BENCHMARK(numberkind)->DenseRange(1, 24)->Unit(benchmark::kMicrosecond);
 
 void marking(benchmark::State& state)
 {

@@ -7,8 +7,9 @@ The file is read twice:
    format faults with line numbers;
 2. through a model of the program's word-problem reader (find the grade header, then the
    section header, read the count, find entry "&n.", read lines up to the one holding
-   "&"), for every grade, every section the arithmetic posers ask for at that grade and
-   every problem number, to prove that each problem is found and read as intended.
+   "&"), for every grade, every section the arithmetic and number posers ask for at that
+   grade and every problem number, to prove that each problem is found and read as
+   intended.
 
 Usage:
     tools/checklitq.py [FILE]            check (default: data/litq.txt next to tools/)
@@ -23,16 +24,24 @@ import random
 import re
 import sys
 
-# Sections each grade must have: (opkind digit, key).
+# Sections each grade must have: (opkind digit, key). The number kinds' stories come up
+# where the kind chooser can draw them: fractions of a quantity from grade 5, percentages
+# in grade 6.
 ARITH_0 = ["++", "+-", "-+", "--", "2+"]
+FRACTION_STORIES = [("1", "f1"), ("1", "f2")]
+PERCENT_STORIES = [("1", "p"), ("1", "p1"), ("1", "p2")]
 REQUIRED = {
     1: [("0", "+"), ("0", "-")],
     2: [("0", "+"), ("0", "-"), ("1", ""), ("2", "")],
     3: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")],
     4: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")],
-    5: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")],
-    6: [("0", k) for k in ARITH_0] + [("1", ""), ("2", ""), ("2", "hr"), ("2", "dy")],
+    5: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")] + FRACTION_STORIES,
+    6: [("0", k) for k in ARITH_0] + [("1", ""), ("2", ""), ("2", "hr"), ("2", "dy")]
+       + FRACTION_STORIES + PERCENT_STORIES,
 }
+
+# Divisors of 100 the percentage stories draw from.
+DIVISORS = [2, 4, 5, 10, 20, 25, 50]
 
 # The reader's placeholders, in the order it replaces them.
 PLACEHOLDERS = ["a", "astr", "a1", "a2", "b", "c1", "bstr", "b1str"]
@@ -51,7 +60,27 @@ def placeholder_rule(grade, opkind, key):
         return {"b"}, {"a1", "a2"}, {"a1", "a2", "b"}
     if sig in ("2hr", "2dy"):
         return {"a1", "a2"}, None, {"a1", "a2"}
+    if sig == "1f1":
+        return {"a1", "a2", "b"}, None, {"a1", "a2", "b"}
+    if sig == "1f2":
+        return {"a", "a1", "a2", "b", "c1"}, None, {"a", "a1", "a2", "b", "c1"}
+    if sig in ("1p", "1p1"):
+        return {"a", "b"}, None, {"a", "b"}
+    if sig == "1p2":
+        # what was taken from *b* shows as what is left (*c1*) or as the fraction *a1*/*a2*
+        return {"b"}, {"c1", "a2"}, {"a1", "a2", "b", "c1"}
     return set(), None, set(PLACEHOLDERS)
+
+
+def answer_placeholder(opkind, key):
+    """The placeholder that holds the expected answer, which a story must not show; None
+    when no placeholder does."""
+    sig = opkind + key
+    if sig == "1f2":
+        return None  # *c1* is the second fraction's denominator there
+    if sig == "1p2":
+        return "a"  # the percentage itself
+    return "c1"
 
 
 def sample_numbers(grade, opkind, key, rnd):
@@ -121,6 +150,37 @@ def sample_numbers(grade, opkind, key, rnd):
         n["a"], n["b"] = a, d
         q, r = divmod(a, d)
         return n, ("%d remainder %d" % (q, r)) if r else q
+    if sig == "1f1":
+        d = 2 + rnd.randrange(8)
+        n["a2"], n["a1"] = d, 1 + rnd.randrange(d - 1)
+        n["b"] = (2 + rnd.randrange(31)) * d
+        n["c1"] = n["a1"] * n["b"] // d
+        return n, n["c1"]
+    if sig == "1f2":
+        v = 2 + rnd.randrange(8)
+        u = 1 + rnd.randrange(v - 1)
+        y = 2 + rnd.randrange(8)
+        x = 1 + rnd.randrange(y - 1)
+        n["a2"], n["a1"], n["c1"], n["a"], n["b"] = v, u, y, x, v * y
+        return n, (v - u) * x
+    if sig in ("1p", "1p1", "1p2"):
+        d = rnd.choice(DIVISORS)
+        n["a2"] = d
+        if key == "p":
+            n["a1"] = 1 + rnd.randrange(d - 1)
+            n["b"] = (2 + rnd.randrange(91)) * d
+        else:
+            n["a1"] = 1 + rnd.randrange(max(1, d // 2))
+            n["b"] = ((10000 + rnd.randrange(9000)) if key == "p1" else (100 + rnd.randrange(90))) * d
+        n["a"] = n["a1"] * 100 // d
+        taken = n["a"] * n["b"] // 100
+        if key == "p":
+            n["c1"] = taken
+            return n, taken
+        n["c1"] = n["b"] - taken
+        if key == "p1":
+            return n, "$%d or RM%d" % (n["c1"], n["c1"])
+        return n, "%d%%" % n["a"]
     if sig == "2":
         d = rnd.randrange(7) + 3
         n["a2"] = rnd.randrange(50) + 20
@@ -415,8 +475,9 @@ class Checker:
                     lang, ", ".join("*%s*" % p for p in sorted(oneof))))
             if "?" not in full:
                 self.fault(no, "%s part asks no question ('?')" % lang)
-            if "c1" in used:
-                self.fault(no, "%s part shows *c1*, the answer" % lang)
+            shown = answer_placeholder(*sect)
+            if shown in used:
+                self.fault(no, "%s part shows *%s*, the answer" % (lang, shown))
         if parts["Malay"] and "?" in "".join(t for _, t in parts["Malay"]):
             ml = " ".join(t for _, t in parts["Malay"]).lower()
             if "berapa" not in ml:

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QScreen>
@@ -89,7 +90,10 @@ Program::Program(const std::filesystem::path& workdir)
         about.exec();
     });
     connect(frmmath, &Tfrmmath::exitrequested, this, &Program::exit);
-    lesson.onengineneeded = [this] { engine.reset(Numengobject()); };
+    lesson.onengineneeded = [this] {
+        if (numbers)
+            numbers->plug.engine.reset(numbers->plug.enginefactory());
+    };
     showstartpage();
 }
 
@@ -169,6 +173,9 @@ void Program::getusername()
     }
     if (!frmscore)
         return;
+    numbers = std::make_unique<Numberfamily>(lesson);
+    lesson.numbers = numbers.get();
+    frmscore->gbnumb->setEnabled(Tnumplug::numberavailability(folder));
     frmscore->cbarit->setChecked(true);
     frmscore->cbnumb->setChecked(true);
     frmscore->cbmeas->setChecked(true);
@@ -203,9 +210,10 @@ void Program::btnok2Click()
     frmmath->Spbio->setChecked(true);
     lesson.btnok2Click();
 
-    if (!t.plusminus && !t.multi && !t.divide && (t.num || t.fract || t.deci || t.kg || t.cm || t.rm || t.time))
-        io.message("Number and measurement questions are not ready yet: tick +/-, x or ÷ for questions./Soalan "
-                   "nombor dan ukuran belum siap: pilih +/-, x atau ÷ untuk soalan.");
+    if (!t.plusminus && !t.multi && !t.divide && !t.num && !t.fract && !t.deci && (t.kg || t.cm || t.rm || t.time))
+        io.message("Measurement, money and time questions are not ready yet: tick +/-, x, ÷ or a number topic "
+                   "for questions./Soalan ukuran, wang dan masa belum siap: pilih +/-, x, ÷ atau topik nombor "
+                   "untuk soalan.");
 }
 
 void Program::btncancel2Click()

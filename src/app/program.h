@@ -4,6 +4,7 @@
 
 #include "lesson/lesson.h"
 #include "lesson/names.h"
+#include "numbers/numberfamily.h"
 #include "numbase.h"
 
 #include <QObject>
@@ -62,7 +63,7 @@ public:
     Ioforward io;
     Lesson lesson;
     Namelist names;
-    std::unique_ptr<Tnumengine> engine;
+    std::unique_ptr<Numberfamily> numbers;  // made when the pupil's name is confirmed
 
     Tfrmmath* frmmath = nullptr;
     TFrmprogress* frmprogress = nullptr;

@@ -235,11 +235,7 @@ bool Tposearit::tellstory()
     case Tposelitq::Outcome::written:
         return true;
     case Tposelitq::Outcome::nofile:
-        lesson_.reportonce("litq.txt",
-                           "The word-problem file \"litq.txt\" is missing or cannot be read, so "
-                           "questions are shown as number sentences./Fail soalan cerita \"litq.txt\" "
-                           "tiada atau tidak dapat dibaca, jadi soalan ditunjukkan sebagai ayat "
-                           "matematik.");
+        lesson_.reportonce("litq.txt", nostoryfile);
         return false;
     case Tposelitq::Outcome::notfound:
         return false;  // the reader has said "Maaf! Cuba lagi!"

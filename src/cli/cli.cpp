@@ -3,6 +3,7 @@
 #include "consoleports.h"
 #include "lesson/checklist.h"
 #include "lesson/lesson.h"
+#include "numbers/numberfamily.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -31,10 +32,16 @@ bool settopics(const std::string& list, Clioptions& o, std::string& error)
             o.multi = true;
         else if (topic == "divide" || topic == "/" || topic == "÷")
             o.divide = true;
+        else if (topic == "numbers" || topic == "num")
+            o.numbers = true;
+        else if (topic == "fractions" || topic == "fract")
+            o.fractions = true;
+        else if (topic == "decimals" || topic == "deci")
+            o.decimals = true;
         else if (topic == "all")
             o.plus = o.multi = o.divide = true;
         else {
-            error = "unknown topic \"" + topic + "\" (use plus, times, divide or all)";
+            error = "unknown topic \"" + topic + "\" (use plus, times, divide, numbers, fractions, decimals or all)";
             return false;
         }
         if (comma == std::string::npos)
@@ -66,8 +73,10 @@ fs::path workfolder(const Clioptions& o)
 // One pupil's lesson on a console: the core with a terminal for a screen.
 struct Consolelesson {
     Consolelesson(const Clioptions& o, std::ostream& out)
-        : view(out), folder(workfolder(o)), random(o.seed.value_or(0)), lesson(box, view, folder, random)
+        : view(out), folder(workfolder(o)), random(o.seed.value_or(0)), lesson(box, view, folder, random),
+          numbers(lesson)
     {
+        lesson.numbers = &numbers;
         if (!o.seed)
             random.seedfromclock();
         view.english = o.language == "en";
@@ -75,13 +84,18 @@ struct Consolelesson {
         lesson.state.gradebutton = "darjah" + std::to_string(o.grade);
         lesson.props.studentname = o.name;
         // No topics named: every arithmetic topic the grade's checklist offers.
-        const bool any = o.plus || o.multi || o.divide;
+        const bool any = o.plus || o.multi || o.divide || o.numbers || o.fractions || o.decimals;
         const Checklistlayout layout = availability(o.grade);
         auto offered = [&layout](Topicbox b) { return layout[b].visible && layout[b].enabled; };
         lesson.ticks.plusminus = (o.plus || !any) && offered(Topicbox::plusminus);
         lesson.ticks.multi = (o.multi || !any) && offered(Topicbox::multi);
         lesson.ticks.divide = (o.divide || !any) && offered(Topicbox::divide);
+        lesson.ticks.num = o.numbers && offered(Topicbox::num);
+        lesson.ticks.fract = o.fractions && offered(Topicbox::fract);
+        lesson.ticks.deci = o.decimals && offered(Topicbox::deci);
         lesson.btnok2Click();
+        if (lesson.ticks.num || lesson.ticks.fract || lesson.ticks.deci)
+            numbers.plug.engine.reset(numbers.plug.enginefactory());
     }
 
     Consolebox box;
@@ -89,7 +103,17 @@ struct Consolelesson {
     Workfolder folder;
     Randomsource random;
     Lesson lesson;
+    Numberfamily numbers;
 };
+
+// Number topics need the number family installed in the working folder.
+bool numbersinstalled(const Clioptions& o, std::ostream& out)
+{
+    if (!(o.numbers || o.fractions || o.decimals) || Tnumplug::numberavailability(Workfolder(workfolder(o))))
+        return true;
+    out << "mathtuvo-cli: the number topics are not installed in " << workfolder(o) << " (no numdll folder)\n";
+    return false;
+}
 
 }  // namespace
 
@@ -98,6 +122,7 @@ std::string usage()
     return "usage: mathtuvo-cli drill --grade N [--name NAME] [--topics plus,times,divide]\n"
            "                          [--language en|ms|both] [--seed S] [--workdir DIR] [--colour]\n"
            "       mathtuvo-cli worksheet --grade N [--count N] [--topics ...] [--language ...]\n"
+           "Topics: plus, times, divide, numbers, fractions, decimals, all (arithmetic).\n"
            "                          [--seed S] [--workdir DIR]\n"
            "In a drill, type the answer and press Enter; \"new\" (or n) gets a question,\n"
            "\"similar\" (or s) a similar one, \"quit\" (or q) ends.\n";
@@ -167,11 +192,17 @@ bool parseoptions(const std::vector<std::string>& args, Clioptions& o, std::stri
         error = "grade " + std::to_string(o.grade) + " has only plus and minus";
         return false;
     }
+    if ((o.fractions && !layout[Topicbox::fract].enabled) || (o.decimals && !layout[Topicbox::deci].enabled)) {
+        error = "grade " + std::to_string(o.grade) + " has no " + (o.fractions ? "fractions" : "decimals");
+        return false;
+    }
     return true;
 }
 
 int rundrill(const Clioptions& o, std::istream& in, std::ostream& out)
 {
+    if (!numbersinstalled(o, out))
+        return 2;
     Consolelesson c(o, out);
     auto& lesson = c.lesson;
     c.box.print(out, o.colour);
@@ -212,6 +243,8 @@ int rundrill(const Clioptions& o, std::istream& in, std::ostream& out)
 
 int runworksheet(const Clioptions& o, std::ostream& out, std::ostream& notices)
 {
+    if (!numbersinstalled(o, notices))
+        return 2;
     Consolelesson c(o, out);
     c.view.quiet = true;
     c.view.notices = &notices;
@@ -221,8 +254,10 @@ int runworksheet(const Clioptions& o, std::ostream& out, std::ostream& notices)
         out << "(seed " << *o.seed << ")\n";
     std::vector<std::string> key;
     for (int i = 1; i <= o.count; ++i) {
-        lesson.state.questiondone = true;  // each question is a new one
-        lesson.btnnewqClick();
+        // A sheet is not a pupil at work: every question is a new one, with no try rules.
+        lesson.props.newoper = false;
+        lesson.state.remainder = 0;
+        lesson.askq();
         out << "\n" << i << ".\n";
         c.box.print(out, o.colour);
         key.push_back(expectedanswer(lesson.state));

@@ -13,6 +13,7 @@ struct Clioptions {
     int grade = 0;
     std::string name = "Pupil";
     bool plus = false, multi = false, divide = false;  // none given: all the grade allows
+    bool numbers = false, fractions = false, decimals = false;
     std::string language = "both";                     // "en", "ms" or "both"
     int count = 10;
     std::optional<uint32_t> seed;

@@ -11,7 +11,7 @@ class Questionfamily {
 public:
     virtual ~Questionfamily() = default;
     // May "Get Question" or "Try Similar Question" give another question of this family?
-    virtual bool cangive(uint8_t trycount) const = 0;
+    virtual bool cangive(uint8_t trycount) = 0;
     // Chooses the kind (keeping it when newoper is set), composes the question into the
     // question box and hands the expected answer over to the lesson state.
     virtual void ask(bool newoper) = 0;

@@ -12,6 +12,12 @@ struct Timetexts {
     std::string astr, bstr, b1str;
 };
 
+// Told once per run when "litq.txt" cannot be read: questions then show as sentences.
+inline constexpr const char* nostoryfile =
+    "The word-problem file \"litq.txt\" is missing or cannot be read, so questions are shown as number "
+    "sentences./Fail soalan cerita \"litq.txt\" tiada atau tidak dapat dibaca, jadi soalan ditunjukkan "
+    "sebagai ayat matematik.";
+
 class Tposelitq {
 public:
     explicit Tposelitq(Lesson& lesson) : lesson_(lesson) {}

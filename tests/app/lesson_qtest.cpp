@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -177,6 +178,42 @@ private slots:
         press(io->btnchkprogress);
         QVERIFY(program.frmprogress->isVisible());
         QCOMPARE(program.frmprogress->sgrprogress->item(1, 0)->text(), QStringLiteral("Siti"));
+    }
+
+    void anumberlessonwithfractions()
+    {
+        QTemporaryDir dir;
+        const std::filesystem::path work = dir.path().toStdString();
+        std::filesystem::create_directory(work / "numdll");  // the number topics are installed
+        Pupil pupil;
+        Program program(work);
+        program.show();
+        program.frmstart->darjah[3]->click();
+        Tfrmscore* score = program.frmscore;
+        QVERIFY(score && score->gbnumb->isEnabled());
+        score->check(Topicbox::fract)->setChecked(true);
+        score->btnok2->click();
+        Tfrmio* io = program.frmio;
+        for (int question = 0; question < 6; ++question) {
+            press(io->btnnewq);
+            const uint8_t kind = program.numbers->plug.kind;
+            QVERIFY2(kind >= 10 && kind <= 14, qPrintable(QString::number(kind)));  // grade 4 fractions
+            QVERIFY(io->redposeq->toPlainText().contains(QStringLiteral("---")));
+            type(io, QString::fromStdString(expectedanswer(program.lesson.state)));
+            QVERIFY(io->cbmarking->isChecked());
+        }
+    }
+
+    void withoutnumdllthenumbertopicsstayoff()
+    {
+        QTemporaryDir dir;
+        Pupil pupil;
+        Program program(dir.path().toStdString());
+        program.show();
+        program.frmstart->darjah[3]->click();
+        QVERIFY(!program.frmscore->gbnumb->isEnabled());
+        program.frmscore->bbtselectallClick();
+        QVERIFY(!program.frmscore->ticks().num);
     }
 
     void anemptynamegoesbacktothestartpage()

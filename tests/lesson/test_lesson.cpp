@@ -31,7 +31,7 @@ public:
     std::vector<std::string> seen2;  // answertext2 as each question began
     int clears = 0;
 
-    bool cangive(uint8_t) const override { return true; }
+    bool cangive(uint8_t) override { return true; }
     void ask(bool newoper) override
     {
         asked.push_back(newoper);

@@ -1,0 +1,20 @@
+// The number questions as one of the lesson's question families.
+#pragma once
+
+#include "lesson/family.h"
+#include "numplug.h"
+
+class Numberfamily final : public Questionfamily {
+public:
+    explicit Numberfamily(Lesson& lesson) : plug(lesson), lesson_(lesson) {}
+
+    Tnumplug plug;
+
+    bool cangive(uint8_t trycount) override;
+    void ask(bool newoper) override;
+    bool counts(const LessonState& state, const Checklistprops& props) const override;
+    void clearkind() override { plug.kind = 0; }
+
+private:
+    Lesson& lesson_;
+};
