@@ -5,9 +5,11 @@
 #include "frmio.h"
 #include "picturepane.h"
 #include "program.h"
+#include "numbers/numberfamily.h"
 #include "wordq/poselitq.h"
 
 #include <QImage>
+#include <QTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -99,6 +101,16 @@ private slots:
         const QImage clock = pane->grab().toImage();
         QVERIFY(countpixels(clock, QColor(0, 0, 255)) > 10);
         QVERIFY(countpixels(clock, QColor(255, 0, 0)) > 10);
+        // A number question that brings its own picture: the series grid.
+        Numberfamily numbers(program.lesson);
+        io.clear();
+        numbers.plug.composenumber(4, 6, program.lesson.state.composerout1, program.lesson.state.composerout2);
+        QCOMPARE(pane->kind(), 6);
+        QVERIFY(pane->isVisible());
+        QVERIFY(io.redposeq->toPlainText().contains(QStringLiteral("\"X\"")));
+        const QImage grid = pane->grab().toImage();
+        QVERIFY(countpixels(grid, Qt::blue) + countpixels(grid, QColor(0, 0, 255)) > 0);
+        keep(&io, "series");
         program.io.window = nullptr;
     }
 
