@@ -2,6 +2,7 @@
 #include "lesson.h"
 
 #include "arith/arithmetic.h"
+#include "numbers/numplug.h"
 #include "wordq/poselitq.h"
 
 Lesson::Lesson(Questionbox& box_, Exerciseview& view_, Workfolder& folder_, Randomsource& random_)
@@ -16,9 +17,7 @@ void Lesson::btnok2Click()
     props.plus = ticks.plusminus;
     props.multi = ticks.multi;
     props.divide = ticks.divide;
-    state.usenumbers = ticks.num;
-    state.usefractions = ticks.fract;
-    state.usedecimals = ticks.deci;
+    Tnumplug::readnumberticks(ticks, state);
     state.useweight = ticks.kg;
     state.uselength = ticks.cm;
     state.usemoney = ticks.rm;
