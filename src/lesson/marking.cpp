@@ -1,5 +1,6 @@
 // Marking a typed answer, and the "Get Question" and "Try Similar Question" buttons.
 #include "lesson.h"
+#include "text.h"
 
 #include "arith/arithmetic.h"
 
@@ -12,18 +13,6 @@ const char* const tryfirst = "Try this Question first!/Cuba soalan yang ada dulu
 const char* const getfirst =
     "Click \"Get Question\" or \"Do Test with timer\" for Question/Tekan \"Sampaikan Soalan\" atau "
     "\"Ujian bermeter\" untuk soalan";
-
-// Leading and trailing blanks and control characters go; what is between them stays.
-std::string trimmed(const std::string& text)
-{
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    size_t begin = 0, end = text.size();
-    while (begin < end && blank(text[begin]))
-        ++begin;
-    while (end > begin && blank(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
-}
 
 // A whole number and nothing else (a sign allowed), as a pupil would type it.
 bool readinteger(const std::string& text, int32_t& value)

@@ -1,4 +1,5 @@
 #include "progress.h"
+#include "text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -8,20 +9,9 @@ namespace {
 
 const char* const progressfile = "progress.txt";
 
-// Blanks as the old program trimmed them: every control character and the space.
-std::string trim(const std::string& s)
-{
-    auto b = s.begin(), e = s.end();
-    while (b != e && static_cast<unsigned char>(*b) <= ' ')
-        ++b;
-    while (e != b && static_cast<unsigned char>(e[-1]) <= ' ')
-        --e;
-    return {b, e};
-}
-
 bool tonumber(const std::string& text, long long& value)
 {
-    const std::string t = trim(text);
+    const std::string t = trimmed(text);
     const char* first = t.data();
     const char* last = t.data() + t.size();
     const auto [end, ec] = std::from_chars(first, last, value);
@@ -155,12 +145,12 @@ Recorded recordpassedtest(Progressgrid& grid, const Workfolder& folder, const st
     if (grid.load(folder) == Workfolder::Status::unreadable || grid.cell(0, 0) != Progressgrid::firstcell)
         return Recorded::unreadable;
 
-    const std::string pupil = trim(name);
+    const std::string pupil = trimmed(name);
     const std::string digit = std::to_string(grade);
     const std::vector<int> counted = countercolumns(ticks);
     Recorded result = Recorded::appended;
     int row = 1;
-    while (row < grid.rowcount() && !(trim(grid.cell(0, row)) == pupil && trim(grid.cell(1, row)) == digit))
+    while (row < grid.rowcount() && !(trimmed(grid.cell(0, row)) == pupil && trimmed(grid.cell(1, row)) == digit))
         ++row;
     if (row < grid.rowcount()) {
         for (const int c : counted) {
@@ -173,7 +163,7 @@ Recorded recordpassedtest(Progressgrid& grid, const Workfolder& folder, const st
     } else {
         // A new table's blank first row takes the first pupil; later pupils get new rows.
         const int last = grid.rowcount() - 1;
-        if (last >= 1 && trim(grid.cell(0, last)).empty() && trim(grid.cell(1, last)).empty())
+        if (last >= 1 && trimmed(grid.cell(0, last)).empty() && trimmed(grid.cell(1, last)).empty())
             row = last;
         else
             grid.appendrow();

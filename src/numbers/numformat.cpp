@@ -1,5 +1,7 @@
 #include "numformat.h"
 
+#include "lesson/text.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -164,15 +166,6 @@ std::string integer(int64_t value, int width, int mindigits)
     return pad((value < 0 ? "-" : "") + digits, width);
 }
 
-std::string trim(const std::string& text)
-{
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    size_t begin = 0, end = text.size();
-    while (begin < end && blank(text[begin]))
-        ++begin;
-    while (end > begin && blank(text[end - 1]))
-        --end;
-    return text.substr(begin, end - begin);
-}
+std::string trim(const std::string& text) { return trimmed(text); }
 
 }  // namespace numformat

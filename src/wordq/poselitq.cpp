@@ -1,6 +1,7 @@
 #include "poselitq.h"
 
 #include "lesson/lesson.h"
+#include "lesson/text.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -47,20 +48,9 @@ std::string erasechars(std::string s, size_t first, size_t count)
     return s.erase(from, to - from);
 }
 
-// Blanks and control characters at both ends go, as the old reader's trim did.
-std::string trim(const std::string& s)
-{
-    size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ')
-        ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ')
-        --e;
-    return s.substr(b, e - b);
-}
-
 std::optional<int> number(const std::string& text)
 {
-    const std::string t = trim(text);
+    const std::string t = trimmed(text);
     int value = 0;
     const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
     if (t.empty() || error != std::errc() || end != t.data() + t.size())
@@ -80,7 +70,7 @@ bool isgradeheader(const std::string& line, const std::string& key)
 // "#0+" with blanks or anything else only after the fourth character, up to 84 in all.
 bool issectionheader(const std::string& line, const std::string& key)
 {
-    return trim(erasechars(line, 4, 80)) == key;
+    return trimmed(erasechars(line, 4, 80)) == key;
 }
 
 // "&2." with the problem's first line after the ".", up to 81 characters in all.
@@ -88,7 +78,7 @@ bool isentry(const std::string& line, const std::string& key)
 {
     const size_t dot = line.find('.');
     return !line.empty() && line[0] == '&' && dot != std::string::npos &&
-           charcount(line) <= 81 && trim(line.substr(0, dot)) == key;
+           charcount(line) <= 81 && trimmed(line.substr(0, dot)) == key;
 }
 
 void replacefirst(std::string& text, const std::string& placeholder, const std::string& value)
