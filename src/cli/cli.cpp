@@ -70,6 +70,29 @@ fs::path workfolder(const Clioptions& o)
     return MATHTUVO_DATA_DIR;
 }
 
+// The question pictures a terminal can show: the series grid and the bar graph as text.
+std::string picturetext(int kind, const Picturedata& d)
+{
+    std::string out;
+    if (kind == 6) {
+        // Six boxes for the series positions: three numbers shown, one "X", two empty.
+        std::string cells[6];
+        for (int i = 0; i < 3; ++i)
+            if (d.gridorder[i] >= 1 && d.gridorder[i] <= 6)
+                cells[d.gridorder[i] - 1] = std::to_string(d.series[d.gridorder[i] - 1]);
+        if (d.gridorder[3] >= 1 && d.gridorder[3] <= 6)
+            cells[d.gridorder[3] - 1] = "X";
+        for (const auto& c : cells)
+            out += "   | " + c + std::string(c.size() < 9 ? 9 - c.size() : 0, ' ') + "|\n";
+    } else if (kind == 9) {
+        static const char* days[5] = {"Mon/Isn", "Tue/Sel", "Wed/Rab", "Thu/Kha", "Fri/Jum"};
+        for (int i = 0; i < 5; ++i)
+            out += std::string("   ") + days[i] + " " + std::string(static_cast<size_t>(d.sales[i] / 5), '#') + " " +
+                   std::to_string(d.sales[i]) + "\n";
+    }
+    return out;
+}
+
 // One pupil's lesson on a console: the core with a terminal for a screen.
 struct Consolelesson {
     Consolelesson(const Clioptions& o, std::ostream& out)
@@ -216,6 +239,7 @@ int rundrill(const Clioptions& o, std::istream& in, std::ostream& out)
         if (c.box.text() != before) {
             out << '\n';
             c.box.print(out, o.colour);
+            out << picturetext(c.view.picture, c.lesson.picture);
         }
     };
     pressed([&] { lesson.btnnewqClick(); });
@@ -260,6 +284,7 @@ int runworksheet(const Clioptions& o, std::ostream& out, std::ostream& notices)
         lesson.askq();
         out << "\n" << i << ".\n";
         c.box.print(out, o.colour);
+        out << picturetext(c.view.picture, c.lesson.picture);
         key.push_back(expectedanswer(lesson.state));
     }
     out << "\nAnswer key/Kunci jawapan\n";
