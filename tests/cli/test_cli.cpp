@@ -157,6 +157,30 @@ TEST(Worksheet, TheSameSeedGivesTheSameSheet)
     EXPECT_NE(worksheet(5, 20, 42, folder), worksheet(5, 20, 43, folder));
 }
 
+TEST(Worksheet, NumberPicturesArePrintedAsText)
+{
+    // The shipped folder has the number topics; grade 6 whole numbers ask for the bar graph
+    // often and the series grid now and then.
+    bool bars = false, grid = false;
+    for (uint32_t seed = 1; seed < 60 && !(bars && grid); ++seed) {
+        Clioptions o = parsed({"worksheet", "--grade", "6", "--topics", "numbers", "--count", "10", "--seed",
+                               std::to_string(seed), "--workdir", MATHTUVO_DATA_DIR});
+        std::ostringstream out, notices;
+        ASSERT_EQ(runworksheet(o, out, notices), 0);
+        const std::string sheet = out.str();
+        static const std::regex day(R"(   (Mon|Tue|Wed|Thu|Fri)/\w+ (#*) (\d+))");
+        for (auto it = std::sregex_iterator(sheet.begin(), sheet.end(), day); it != std::sregex_iterator(); ++it) {
+            bars = true;
+            const int sold = std::stoi((*it)[3]);
+            EXPECT_EQ((*it)[2].length() * 5, static_cast<size_t>(sold));  // one mark for five apples
+            EXPECT_TRUE(sold >= 10 && sold <= 100 && sold % 10 == 0);
+        }
+        grid = grid || sheet.find("   | X        |") != std::string::npos;
+    }
+    EXPECT_TRUE(bars);
+    EXPECT_TRUE(grid);
+}
+
 TEST(Drill, MarksTypedAnswersWithTheProgramsRules)
 {
     const std::string folder = emptyfolder();
