@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -66,10 +67,17 @@ void Tfrmice::ImiceClick()
     if (clicked_)
         return;
     clicked_ = true;
-    if (!media::playtune(QStringLiteral("test.mid"))) {
-        QMessageBox::information(this, QStringLiteral("MATHtuvo"),
+    const QPointer<Tfrmice> self(this);
+    auto noplayer = [self] {
+        if (!self)
+            return;
+        QMessageBox::information(self, QStringLiteral("MATHtuvo"),
                                  QStringLiteral("Either the media player is not installed or busy\nWait for one minute to time out"));
-        emit closing();
+        if (self)
+            emit self->closing();
+    };
+    if (!media::playtune(QStringLiteral("test.mid"), noplayer)) {
+        noplayer();
         return;
     }
     // The tune plays on while the window waits, without holding up anything else.

@@ -44,12 +44,19 @@ QImage picture(const QString& name)
     return movie.isNull() || movie.frameCount() == 0 ? QImage() : movie.frame(0);
 }
 
-bool playtune(const QString& name)
+bool playtune(const QString& name, std::function<void()> failed)
 {
     QString tune = name;
     if (tune.endsWith(QStringLiteral(".mid"), Qt::CaseInsensitive))
         tune.chop(4);
-    return tunes().play(tune);
+    Tuneplayer& player = tunes();
+    QObject::disconnect(&player, &Tuneplayer::finished, nullptr, nullptr);
+    if (failed)
+        QObject::connect(&player, &Tuneplayer::finished, &player, [failed](bool ok) {
+            if (!ok)
+                failed();
+        });
+    return player.play(tune);
 }
 
 }  // namespace media

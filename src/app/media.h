@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 
 namespace media {
@@ -12,6 +14,8 @@ void playsound(const QString& name);             // without waiting; a missing s
 int soundlength(const QString& name);            // in ms, 0 when unknown
 void showanimation(QLabel* label, const QString& name);  // a GIF resource, playing in the label
 QImage picture(const QString& name);             // the first frame of a GIF resource
-bool playtune(const QString& name);              // false when no player works
+// Starts a tune; false when no player could start. A player that starts and then gives up
+// (no sound device, say) calls failed later instead.
+bool playtune(const QString& name, std::function<void()> failed = {});
 
 }  // namespace media
