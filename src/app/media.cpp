@@ -26,8 +26,6 @@ Tuneplayer& tunes()
 
 void playsound(const QString& name) { sounds().play(name); }
 
-int soundlength(const QString& name) { return std::max(0, Soundboard::durationMs(name)); }
-
 void showanimation(QLabel* label, const QString& name)
 {
     // One player per label, kept as its child so it goes with the label.

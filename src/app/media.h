@@ -11,7 +11,6 @@ class QLabel;
 namespace media {
 
 void playsound(const QString& name);             // without waiting; a missing sound is skipped
-int soundlength(const QString& name);            // in ms, 0 when unknown
 void showanimation(QLabel* label, const QString& name);  // a GIF resource, playing in the label
 QImage picture(const QString& name);             // the first frame of a GIF resource
 // Starts a tune; false when no player could start. A player that starts and then gives up
