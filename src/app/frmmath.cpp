@@ -105,6 +105,7 @@ Tfrmmath::Tfrmmath(QWidget* parent) : QMainWindow(parent), mdi_(new QMdiArea(thi
     Spbhelp->setIcon(drawnicon(3));
     Spbhelp->setToolButtonStyle(Qt::ToolButtonIconOnly);
     Spbabout = toolbutton(bar, "Spbabout", QStringLiteral("About"), QString());
+    Spbabout->setAccessibleName(QStringLiteral("About MATHtuvo/Tentang MATHtuvo"));
     bar->addSeparator();
     bbnexit = toolbutton(bar, "bbnexit", QStringLiteral("EXIT"), QStringLiteral("Exit/Tamatkan"));
     bbnexit->setToolButtonStyle(Qt::ToolButtonTextOnly);
