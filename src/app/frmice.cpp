@@ -1,5 +1,7 @@
 #include "frmice.h"
 
+#include "look.h"
+
 #include "media.h"
 
 #include <QKeyEvent>
@@ -13,10 +15,7 @@ Tfrmice::Tfrmice(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmice"));
     setWindowTitle(QStringLiteral("Yamee"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::yellow);
-    setPalette(pal);
+    setbackground(this, Qt::yellow);
     setFocusPolicy(Qt::StrongFocus);
 
     lblclickice = new QLabel(QStringLiteral("Click on the Ice"), this);

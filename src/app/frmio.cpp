@@ -1,5 +1,7 @@
 #include "frmio.h"
 
+#include "look.h"
+
 #include "lesson/lesson.h"
 #include "picturepane.h"
 #include "widgets/ovalbtn.h"
@@ -62,10 +64,7 @@ Tfrmio::Tfrmio(Lesson& lesson, QWidget* parent) : QWidget(parent), lesson_(lesso
 {
     setObjectName(QStringLiteral("frmio"));
     setWindowTitle(QStringLiteral("Tutor"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
-    setPalette(pal);
+    setbackground(this, windowface);
 
     redposeq = new QTextEdit(this);
     redposeq->setObjectName(QStringLiteral("redposeq"));

@@ -1,5 +1,7 @@
 #include "frmscore.h"
 
+#include "look.h"
+
 #include "widgets/ovalbtn.h"
 
 #include <QCheckBox>
@@ -71,10 +73,7 @@ Tfrmscore::Tfrmscore(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmscore"));
     setWindowTitle(QStringLiteral("Topics Checklist"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xd4, 0xd0, 0xc8));
-    setPalette(pal);
+    setbackground(this, windowface);
 
     // The family boxes are ticked by the program; their group is never shown.
     gbtopic = new QGroupBox(QStringLiteral("Select Topics"), this);

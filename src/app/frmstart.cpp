@@ -1,5 +1,7 @@
 #include "frmstart.h"
 
+#include "look.h"
+
 #include "media.h"
 
 #include <QButtonGroup>
@@ -13,10 +15,7 @@ Tfrmstart::Tfrmstart(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmstart"));
     setWindowTitle(QStringLiteral("MATHtuvo"));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setbackground(this, Qt::white);
 
     Immathtuvo = new QLabel(this);
     Immathtuvo->setObjectName(QStringLiteral("Immathtuvo"));

@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -85,6 +86,22 @@ Tfractionq asrecord(const Tfraction (&f)[5])
 
 Tfractionq asrecord(Tfraction f) { return {f.num, f.den, 0, 0, 0, 0, 0, 0, 0, 0}; }
 
+// Row 1 is the set in order; each wrong row is a shuffle of it. The shuffle already moves
+// one of the first four; the check keeps the right order out of the wrong rows whatever
+// the engine does.
+template <class Set, class Shuffle, class Layout>
+void orderingrows(const Set& set, std::array<std::string, 5>& rows, Shuffle shuffle, Layout layout)
+{
+    rows[0] = layout(set.ordered);
+    for (size_t i = 1; i < 5; ++i) {
+        std::remove_cvref_t<decltype(set.ordered)> row;
+        do
+            shuffle(set.ordered, row);
+        while (std::equal(row, row + 4, set.ordered));
+        rows[i] = layout(row);
+    }
+}
+
 void replaceall(std::string& text, const std::string& from, const std::string& to)
 {
     for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
@@ -124,30 +141,16 @@ void Tnumplug::multiplechoice(uint8_t k, int, std::string& answertext, std::stri
         else
             e.descendnumbers(g, set);
         question = fivenumbers(set.drawn);
-        rows[0] = fivenumbers(set.ordered);
-        for (size_t i = 1; i < 5; ++i) {
-            int32_t row[5];
-            // The shuffle already moves one of the first four; the check keeps a row that
-            // is the right order out of the wrong ones whatever the engine does.
-            do
-                e.shufflenumbers(set.ordered, row);
-            while (std::equal(row, row + 4, set.ordered));
-            rows[i] = fivenumbers(row);
-        }
+        orderingrows(set, rows, [&e](const int32_t (&in)[5], int32_t (&out)[5]) { e.shufflenumbers(in, out); },
+                     fivenumbers);
         break;
     }
     case 19: {
         Tdecimalset set;
         e.randomdecimals(g, set);
         question = fivedecimals(set.drawn);
-        rows[0] = fivedecimals(set.ordered);
-        for (size_t i = 1; i < 5; ++i) {
-            float row[5];
-            do
-                e.shuffledecimals(set.ordered, row);
-            while (std::equal(row, row + 4, set.ordered));
-            rows[i] = fivedecimals(row);
-        }
+        orderingrows(set, rows, [&e](const float (&in)[5], float (&out)[5]) { e.shuffledecimals(in, out); },
+                     fivedecimals);
         break;
     }
     case 10:

@@ -3,6 +3,7 @@
 // questions whose answers are worked out again from what the pupil is shown.
 #include "numbers/numplug.h"
 #include "support/lessonrig.h"
+#include "support/plugrig.h"
 #include "wordq/poselitq.h"
 
 #include <gtest/gtest.h>
@@ -14,21 +15,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-template <class Generator>
-struct Plugrig : Rig<Generator> {
-    Tnumplug plug{this->lesson};
-    std::string out1, out2;
-
-    void compose(int kind, int grade)
-    {
-        this->lesson.state.gradebutton = "darjah" + std::to_string(grade);
-        this->box.clear();
-        this->lesson.state.answertext2 = "!!!";  // as the dispatcher leaves it
-        plug.composenumber(static_cast<uint8_t>(kind), grade, out1, out2);
-    }
-    void withstories() { this->lesson.litq = std::make_unique<Tposelitq>(this->lesson); }
-};
 
 TEST(Fractionpercent, ConvertsEitherWay)
 {

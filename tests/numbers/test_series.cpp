@@ -2,6 +2,7 @@
 // chosen draws, and thousands of seeded questions checked from what the pupil is shown.
 #include "numbers/numplug.h"
 #include "support/lessonrig.h"
+#include "support/plugrig.h"
 #include "wordq/poselitq.h"
 
 #include <gtest/gtest.h>
@@ -13,20 +14,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-template <class Generator>
-struct Plugrig : Rig<Generator> {
-    Tnumplug plug{this->lesson};
-    std::string out1, out2;
-
-    // Composes kind `kind` for the grade, as the dispatcher would, on a cleared box.
-    void compose(int kind, int grade)
-    {
-        this->lesson.state.gradebutton = "darjah" + std::to_string(grade);
-        this->box.clear();
-        plug.composenumber(static_cast<uint8_t>(kind), grade, out1, out2);
-    }
-};
 
 // The lesson state every kind here leaves: the answer is the result of an "x" sentence.
 void expectmarkedonresult(const LessonState& s, const std::string& answer)
