@@ -7,9 +7,9 @@ The file is read twice:
    format faults with line numbers;
 2. through a model of the program's word-problem reader (find the grade header, then the
    section header, read the count, find entry "&n.", read lines up to the one holding
-   "&"), for every grade, every section the arithmetic and number posers ask for at that
-   grade and every problem number, to prove that each problem is found and read as
-   intended.
+   "&"), for every grade, every section the arithmetic, number and time posers ask for at
+   that grade and every problem number, to prove that each problem is found and read as
+   intended, and that the clock stories ask for their clock faces.
 
 Usage:
     tools/checklitq.py [FILE]            check (default: data/litq.txt next to tools/)
@@ -19,6 +19,7 @@ Usage:
 Exit status 0 when no fault is found, 1 otherwise.
 """
 
+import datetime
 import os
 import random
 import re
@@ -30,15 +31,37 @@ import sys
 ARITH_0 = ["++", "+-", "-+", "--", "2+"]
 FRACTION_STORIES = [("1", "f1"), ("1", "f2")]
 PERCENT_STORIES = [("1", "p"), ("1", "p1"), ("1", "p2")]
+# The time poser's stories: clock times later (t+) and earlier (t-) than the one on the
+# clock and the minutes between two clocks (td) from grade 3; days between two dates (m5),
+# the date some days on (m6) and the date and time some days and hours on (m7) from grade 5.
+CLOCK_STORIES = [("0", "t+"), ("0", "t-"), ("0", "td")]
+DATE_STORIES = [("1", "m5"), ("1", "m6"), ("1", "m7")]
 REQUIRED = {
     1: [("0", "+"), ("0", "-")],
     2: [("0", "+"), ("0", "-"), ("1", ""), ("2", "")],
-    3: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")],
-    4: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")],
-    5: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")] + FRACTION_STORIES,
+    3: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")] + CLOCK_STORIES,
+    4: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")] + CLOCK_STORIES,
+    5: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")] + FRACTION_STORIES
+       + CLOCK_STORIES + DATE_STORIES,
     6: [("0", k) for k in ARITH_0] + [("1", ""), ("2", ""), ("2", "hr"), ("2", "dy")]
-       + FRACTION_STORIES + PERCENT_STORIES,
+       + FRACTION_STORIES + PERCENT_STORIES + CLOCK_STORIES + DATE_STORIES,
 }
+
+
+def fewest(sect):
+    """Fewest problems a section may hold; the time sections came with five each."""
+    return 5 if sect in CLOCK_STORIES + DATE_STORIES else 4
+
+
+# Picture a story's terminator asks for: one clock face (4) showing the time the story
+# starts from, or two (5), the upper one the start and the lower one the end. Every other
+# story ends in "&///".
+PICTURE = {("0", "t+"): 4, ("0", "t-"): 4, ("0", "td"): 5}
+
+
+def terminator(sect):
+    kind = PICTURE.get(sect)
+    return "&@%d" % kind if kind else "&///"
 
 # Divisors of 100 the percentage stories draw from.
 DIVISORS = [2, 4, 5, 10, 20, 25, 50]
@@ -48,10 +71,20 @@ PLACEHOLDERS = ["a", "astr", "a1", "a2", "b", "c1", "bstr", "b1str"]
 PH_RE = re.compile(r"\*(a|astr|a1|a2|b|c1|bstr|b1str)\*")
 
 
-def placeholder_rule(grade, opkind, key):
-    """(set of placeholders every language part must use, alternatives of which one is
+def placeholder_rule(grade, opkind, key, lang):
+    """(set of placeholders the language part must use, alternatives of which one is
     needed, set allowed) for a section."""
     sig = opkind + key
+    if sig in ("0t+", "0t-"):
+        return {"b"}, None, {"b"}  # the minutes; the clock shows the time
+    if sig == "0td":
+        return set(), None, set()  # both times are on the clocks
+    if sig in ("1m5", "1m6"):
+        return {"astr", "bstr"}, None, {"astr", "bstr"}
+    if sig == "1m7":
+        # the duration is "3days 5hours" in English, "3hari 5jam" in Malay
+        both = {"astr", "bstr" if lang == "English" else "b1str"}
+        return both, None, both
     if sig in ("0+", "0-", "1") or (sig == "2" and grade <= 5):
         return {"a", "b"}, None, {"a", "b"}
     if sig in ("0++", "0+-", "0-+", "0--") or (sig == "2" and grade == 6):
@@ -76,6 +109,8 @@ def answer_placeholder(opkind, key):
     """The placeholder that holds the expected answer, which a story must not show; None
     when no placeholder does."""
     sig = opkind + key
+    if (opkind, key) in CLOCK_STORIES + DATE_STORIES:
+        return None  # the answer is never in a placeholder there
     if sig == "1f2":
         return None  # *c1* is the second fraction's denominator there
     if sig == "1p2":
@@ -83,8 +118,58 @@ def answer_placeholder(opkind, key):
     return "c1"
 
 
+def clocktime(minutes):
+    """The time `minutes` after midnight (before it when negative) on a clock face, as the
+    pupil writes it: 3:05."""
+    t = datetime.datetime(2000, 1, 2) + datetime.timedelta(minutes=minutes)
+    return "%d:%02d" % (t.hour % 12 or 12, t.minute)
+
+
+def datetext(d):
+    return "%d.%d.%d" % (d.day, d.month, d.year)
+
+
+def sample_date(rnd):
+    """A day of 2020..2030, half of them in the last week of a month so that the stories
+    are tried across month and year ends."""
+    d = datetime.date(2020, 1, 1) + datetime.timedelta(days=rnd.randrange(11 * 365))
+    if rnd.randrange(2):
+        first_of_next = (d.replace(day=1) + datetime.timedelta(days=32)).replace(day=1)
+        d = first_of_next - datetime.timedelta(days=1 + rnd.randrange(7))
+    return d
+
+
+def sample_time(grade, key, rnd):
+    """What the time poser sets for the time stories, and the expected answer. Keys not
+    among the placeholders say what the clocks show."""
+    if key in ("t+", "t-", "td"):
+        start = 5 * rnd.randrange(24 * 12)
+        b = 5 * rnd.randrange(12) if grade <= 4 else 60 + 5 * rnd.randrange(36)
+        if key == "t+":
+            return {"b": b, "clock": clocktime(start)}, clocktime(start + b)
+        if key == "t-":
+            return {"b": b, "clock": clocktime(start)}, clocktime(start - b)
+        return {"upper": clocktime(start), "lower": clocktime(start + b)}, b
+    day = sample_date(rnd)
+    if key in ("m5", "m6"):
+        days = 5 + rnd.randrange(7)
+        later = datetext(day + datetime.timedelta(days=days))
+        if key == "m5":
+            return {"astr": datetext(day), "bstr": later}, days
+        return {"astr": datetext(day), "bstr": str(days)}, later
+    days, hours = 2 + rnd.randrange(3), 1 + rnd.randrange(24)
+    start = datetime.datetime(day.year, day.month, day.day, 8, 0)
+    end = start + datetime.timedelta(days=days, hours=hours)
+    return ({"astr": datetext(start) + ", 8:00am", "bstr": "%ddays %dhours" % (days, hours),
+             "b1str": "%dhari %djam" % (days, hours)},
+            "%s, %d:%02d%s" % (datetext(end), end.hour % 12 or 12, end.minute,
+                               "am" if end.hour < 12 else "pm"))
+
+
 def sample_numbers(grade, opkind, key, rnd):
     """Numbers as the arithmetic posers draw them, and the expected answer."""
+    if (opkind, key) in CLOCK_STORIES + DATE_STORIES:
+        return sample_time(grade, key, rnd)
     n = {"a": 0, "a1": 0, "a2": 0, "b": 0, "c1": 0}
     sig = opkind + key
     if sig in ("0+", "0-"):
@@ -195,6 +280,59 @@ def sample_numbers(grade, opkind, key, rnd):
     return n, n["c1"]
 
 
+# What the time stories must say, per language (case is ignored): the clock or clocks the
+# time is read from, the unit *b* counts, and a question asking for the answer's kind.
+WORDS = {
+    ("0", "t+"): {"English": [r"\bclock\b", r"\*b\* minutes\b", r"\bwhat time\b"],
+                  "Malay": [r"\bjam\b", r"\*b\* minit\b", r"\bpukul berapakah\b"]},
+    ("0", "td"): {"English": [r"\b(top|upper) clock\b", r"\b(bottom|lower) clock\b",
+                              r"\bhow many minutes\b"],
+                  "Malay": [r"\bjam di atas\b", r"\bjam di bawah\b", r"\bberapa minit"]},
+    ("1", "m5"): {"English": [r"\bhow many days\b"], "Malay": [r"\bberapa hari\b"]},
+    ("1", "m6"): {"English": [r"\*bstr\* days\b", r"\bwhat date\b"],
+                  "Malay": [r"\*bstr\* hari\b", r"\b(apakah tarikh|tarikh berapakah|bilakah)\b"]},
+    ("1", "m7"): {"English": [r"\bwhen\b"], "Malay": [r"\bbilakah\b"]},
+}
+WORDS[("0", "t-")] = WORDS[("0", "t+")]
+
+# Wording that makes children count days inclusively ("the holiday lasts ...").
+INCLUSIVE = {"English": r"\blast(s|ed)?\b|\bhow long\b", "Malay": r"\bberlangsung\b|\bberapa lama\b"}
+
+SAMPLE = {"English": "Sample answer: ", "Malay": "Contoh jawapan: "}
+DATE_HINT = {"English": "Write the date like ", "Malay": "Tulis tarikh seperti "}
+CLOCK_FORM = r"(?:[1-9]|1[0-2]):[0-5][0-9]"
+DATE_FORM = r"[1-9][0-9]?\.[1-9][0-9]?\.[0-9]{4}"
+
+
+def real_date(text):
+    try:
+        datetime.datetime.strptime(text.split(",")[0], "%d.%m.%Y")
+        return True
+    except ValueError:
+        return False
+
+
+def minutes_between_clocks(grade):
+    return lambda v: int(v) % 5 == 0 and (0 <= int(v) <= 55 if grade <= 4 else 60 <= int(v) <= 235)
+
+
+def answer_forms(grade, sect, lang):
+    """The only numbers a time story may hold besides its placeholders: [(lead-in, form,
+    test of the value, whether the story needs it)]; None where numbers are free."""
+    key = sect[1] if sect in CLOCK_STORIES + DATE_STORIES else None
+    if key in ("t+", "t-"):
+        return [(SAMPLE[lang], CLOCK_FORM, None, False)]
+    if key == "td":
+        return [(SAMPLE[lang], r"[0-9]+", minutes_between_clocks(grade), grade >= 5)]
+    if key == "m5":
+        return []
+    if key == "m6":
+        return [(DATE_HINT[lang], DATE_FORM, real_date, True)]
+    if key == "m7":
+        return [(SAMPLE[lang], DATE_FORM + ", " + CLOCK_FORM + "(?:am|pm)", real_date, True)]
+    return None
+
+
 def substitute(line, nums):
     for p in PLACEHOLDERS:
         tag = "*" + p + "*"
@@ -213,36 +351,47 @@ def is_section_header(line, opkind, key):
 
 
 def is_entry(line, n):
-    if not line.startswith("&") or "." not in line:
+    if not line.startswith("&") or "." not in line or len(line) > 81:
         return False
     return line[:line.index(".")].strip() == "&" + str(n)
 
 
+def picture_asked(text):
+    """The picture kind the reader takes from the line that ends a problem: the number
+    after its first "@", all of the rest of the line; 0 when there is none."""
+    at = text.find("@")
+    if at < 0:
+        return 0
+    rest = text[at + 1:].strip()
+    return int(rest) if re.fullmatch(r"-?\d+", rest) else 0
+
+
 def read_problem(lines, grade, opkind, key, pick, nums):
-    """Model of the program's reader. Returns (entry index, [(colour, text)], error)."""
+    """Model of the program's reader. Returns (entry index, [(colour, text)], picture
+    kind asked for, error)."""
     i, end = 0, len(lines)
     found = False
     while not found:
         if i >= end:
-            return None, [], "no grade block"
+            return None, [], 0, "no grade block"
         found = is_grade_header(lines[i], grade)
         i += 1
     found = False
     while not found:
         if i >= end:
-            return None, [], "no section"
+            return None, [], 0, "no section"
         found = is_section_header(lines[i], opkind, key)
         i += 1
     if i >= end:
-        return None, [], "no count line"
+        return None, [], 0, "no count line"
     count = int(lines[i][1:].strip())
     i += 1
     if not 1 <= pick <= count:
-        return None, [], "pick outside 1..%d" % count
+        return None, [], 0, "pick outside 1..%d" % count
     found = False
     while not found:
         if i >= end:
-            return None, [], "no entry %d" % pick
+            return None, [], 0, "no entry %d" % pick
         found = is_entry(lines[i], pick)
         i += 1
     entry = i - 1
@@ -252,11 +401,11 @@ def read_problem(lines, grade, opkind, key, pick, nums):
     if "&" in text:
         j = text.index("&")
         out.append((colour, text[:j] + text[j + 4:]))
-        return entry, out, None
+        return entry, out, picture_asked(text), None
     out.append((colour, text))
     while True:
         if i >= end:
-            return entry, out, "end of file before the terminating line"
+            return entry, out, 0, "end of file before the terminating line"
         text = lines[i]
         i += 1
         if "~" in text:
@@ -266,7 +415,7 @@ def read_problem(lines, grade, opkind, key, pick, nums):
         if "&" in text:
             j = text.index("&")
             out.append((colour, text[:j] + text[j + 4:]))
-            return entry, out, None
+            return entry, out, picture_asked(text), None
         out.append((colour, text))
 
 
@@ -424,9 +573,11 @@ class Checker:
             if k == 0:
                 t = t[t.index(".") + 1:]
             texts.append((li, t))
-        # terminator: only on the last line, "&" plus exactly three characters at its end
+        # terminator: only on the last line, at its end: "&@4" or "&@5" for the clock
+        # stories, "&///" for every other
         for k, (li, t) in enumerate(texts):
             amp = t.count("&")
+            body = t
             if k < len(texts) - 1 and amp:
                 self.fault(li + 1, "'&' before the last line of the problem")
             if k == len(texts) - 1:
@@ -434,11 +585,15 @@ class Checker:
                     self.fault(li + 1, "the last line needs exactly one '&'")
                 else:
                     j = t.index("&")
-                    if len(t) - j != 4:
+                    body = t[:j]
+                    if sect not in PICTURE and len(t) - j != 4:
                         self.fault(li + 1, "'&' must be followed by exactly three "
                                            "characters at the end of the line")
-            if "@" in t:
-                self.fault(li + 1, "'@' would ask for a picture")
+                    elif t[j:] != terminator(sect):
+                        self.fault(li + 1, "ends in %r where section #%s%s ends in %r"
+                                   % (t[j:], sect[0], sect[1], terminator(sect)))
+            if "@" in body:
+                self.fault(li + 1, "'@' before the terminator would ask for a picture")
             if "~" in t and not (k > 0 and t.startswith("~")):
                 self.fault(li + 1, "'~' must stand at the start of a continuation line")
         tilde = [k for k, (li, t) in enumerate(texts) if t.startswith("~")]
@@ -446,8 +601,8 @@ class Checker:
             self.fault(no, "problem needs exactly one '~' line (start of the Malay part)")
             return
         parts = {"English": texts[:tilde[0]], "Malay": texts[tilde[0]:]}
-        need, oneof, allowed = placeholder_rule(grade, *sect)
         for lang, part in parts.items():
+            need, oneof, allowed = placeholder_rule(grade, *sect, lang)
             used = set()
             full = ""
             for li, t in part:
@@ -478,10 +633,41 @@ class Checker:
             shown = answer_placeholder(*sect)
             if shown in used:
                 self.fault(no, "%s part shows *%s*, the answer" % (lang, shown))
-        if parts["Malay"] and "?" in "".join(t for _, t in parts["Malay"]):
+            self.time_story(no, grade, sect, lang, full)
+        if sect not in WORDS and parts["Malay"] and "?" in "".join(t for _, t in parts["Malay"]):
             ml = " ".join(t for _, t in parts["Malay"]).lower()
             if "berapa" not in ml:
                 self.fault(no, "Malay part has no 'Berapa...' question")
+
+    def time_story(self, no, grade, sect, lang, full):
+        """The time stories' wording and numbers, for one language part."""
+        for want in WORDS.get(sect, {}).get(lang, []):
+            if not re.search(want, full, re.IGNORECASE):
+                self.fault(no, "%s part lacks /%s/" % (lang, want))
+        if sect == ("1", "m5") and re.search(INCLUSIVE[lang], full, re.IGNORECASE):
+            self.fault(no, "%s part asks how long something lasts: children count the days "
+                           "inclusively, the program does not" % lang)
+        forms = answer_forms(grade, sect, lang)
+        if forms is None:
+            return
+        rest = PH_RE.sub(" ", full)
+        for lead, form, test, needed in forms:
+            found = list(re.finditer(re.escape(lead) + "(" + form + r")(?!\S)", rest))
+            for m in found:
+                if test and not test(m.group(1)):
+                    self.fault(no, "%s part: %r does not fit the answers of this section"
+                               % (lang, m.group(0)))
+            if len(found) > 1 or (needed and not found):
+                self.fault(no, "%s part needs %s%r once, has it %d times"
+                           % (lang, "" if needed else "at most ", lead.strip(), len(found)))
+            for m in reversed(found):
+                rest = rest[:m.start()] + " " + rest[m.end():]
+            if lead.strip() in rest:
+                self.fault(no, "%s part: %r is not followed by the answer's form"
+                           % (lang, lead.strip()))
+        if re.search(r"[0-9]", rest):
+            self.fault(no, "%s part holds a number the program does not set: %r"
+                       % (lang, " ".join(re.findall(r"\S*[0-9]\S*", rest))))
 
     # ---------------------------------------------------------------- reader model
     def through_reader(self, blocks, show):
@@ -494,14 +680,14 @@ class Checker:
                     self.fault(0, "grade %d lacks section %s" % (g, name))
                     continue
                 hdr, count, problems = blocks[g][sect]
-                if count < 4:
-                    self.fault(hdr + 1, "grade %d section %s has %d problems, fewer than 4"
-                               % (g, name, count))
+                if count < fewest(sect):
+                    self.fault(hdr + 1, "grade %d section %s has %d problems, fewer than %d"
+                               % (g, name, count, fewest(sect)))
                 for n in range(1, count + 1):
                     nums, answer = sample_numbers(g, sect[0], sect[1], rnd)
                     try:
-                        entry, out, err = read_problem(self.lines, g, sect[0], sect[1],
-                                                       n, nums)
+                        entry, out, picture, err = read_problem(self.lines, g, sect[0],
+                                                                sect[1], n, nums)
                     except ValueError as e:
                         self.fault(hdr + 1, "reader: %s" % e)
                         continue
@@ -518,12 +704,15 @@ class Checker:
                             self.fault(entry + 1, "reader read %d lines, the problem has %d"
                                        % (len(out), len(want[1])))
                     for colour, t in out:
-                        if "*" in t or "&" in t or "~" in t:
+                        if "*" in t or "&" in t or "~" in t or "@" in t:
                             self.fault(entry + 1, "reader shows a leftover marker: %r" % t)
+                    if picture != PICTURE.get(sect, 0):
+                        self.fault(entry + 1, "reader asks for picture %d, grade %d %s "
+                                   "needs %d" % (picture, g, name, PICTURE.get(sect, 0)))
                     total += 1
                     if show:
                         print("grade %d %s problem %d   %s" % (
-                            g, name, n, "  ".join("%s=%d" % (k, v) for k, v in nums.items()
+                            g, name, n, "  ".join("%s=%s" % (k, v) for k, v in nums.items()
                                                  if v or k == "b")))
                         for colour, t in out:
                             print("   %s %s" % ("EN" if colour == "black" else "MS", t))

@@ -16,14 +16,20 @@ struct Section {
     int opkind;
     std::string key;
     int lowest, highest;  // grades
+    bool times = false;   // the time poser lends the story its date and duration texts
+    int picture = 0;      // clock faces the story asks for: 4 one, 5 two
 };
 
 const Section sections[] = {
     {0, "+", 1, 2},   {0, "-", 1, 2},   {0, "++", 3, 6}, {0, "+-", 3, 6}, {0, "-+", 3, 6},
     {0, "--", 3, 6},  {0, "2+", 3, 6},  {1, "", 2, 6},   {2, "", 2, 6},   {2, "hr", 6, 6},
     {2, "dy", 6, 6},  {1, "f1", 5, 6},  {1, "f2", 5, 6}, {1, "p", 6, 6},  {1, "p1", 6, 6},
-    {1, "p2", 6, 6},
+    {1, "p2", 6, 6},  {0, "t+", 3, 6, true, 4},  {0, "t-", 3, 6, true, 4},
+    {0, "td", 3, 6, true, 5},  {1, "m5", 5, 6, true},  {1, "m6", 5, 6, true},
+    {1, "m7", 5, 6, true},
 };
+
+const Timetexts times{"8.12.2026", "15.12.2026", "3hari 5jam"};
 
 // How many problems the file holds in each grade's section, read from its count lines.
 std::map<std::string, int> counts(const Workfolder& folder)
@@ -68,8 +74,11 @@ TEST(Shippedlitq, EverySectionOfEveryGradeTellsEachStoryInBothLanguages)
                 lesson.state.secondnum = -7;
                 lesson.state.resultnum = 113;
                 Tposelitq reader(lesson);
+                if (section.times)
+                    reader.timetexts = &times;
                 ASSERT_EQ(reader.readwordproblem(), Tposelitq::Outcome::written) << where << " &" << pick;
                 EXPECT_TRUE(view.messages.empty());
+                EXPECT_EQ(view.picture, section.picture) << where << " &" << pick;
                 int english = 0, malay = 0;
                 for (const auto& line : box.lines) {
                     (line.colour == colours::blue ? malay : english) += !line.text.empty();
@@ -83,7 +92,7 @@ TEST(Shippedlitq, EverySectionOfEveryGradeTellsEachStoryInBothLanguages)
             }
         }
     }
-    EXPECT_GE(stories, 43 * 4);
+    EXPECT_GE(stories, 61 * 4);
 }
 
 }  // namespace
