@@ -1,4 +1,5 @@
 #include "checklist.h"
+#include "family.h"
 
 Checklistlayout availability(int grade)
 {
@@ -26,6 +27,13 @@ Checklistlayout availability(int grade)
     set(Topicbox::rm, grade >= 3);
     set(Topicbox::time, true);
     return c;
+}
+
+Checklistlayout withoutunbuilt(Checklistlayout layout, const Questionfamily& measures)
+{
+    for (const Topicbox box : {Topicbox::kg, Topicbox::cm, Topicbox::rm, Topicbox::time})
+        layout[box].enabled = layout[box].enabled && measures.offers(box);
+    return layout;
 }
 
 bool& tickof(Ticks& t, Topicbox box)

@@ -28,6 +28,11 @@ struct Checklistlayout {
 // are offered; a grade outside 1..6 offers nothing).
 Checklistlayout availability(int grade);
 
+class Questionfamily;
+
+// The measurement boxes whose questions the family cannot ask yet stay shown but disabled.
+Checklistlayout withoutunbuilt(Checklistlayout layout, const Questionfamily& measures);
+
 // "Select All Topics": ticks every box that is both visible and enabled.
 Ticks selectall(const Checklistlayout& layout, Ticks ticks);
 

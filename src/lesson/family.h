@@ -2,6 +2,8 @@
 // money, time). The lesson asks a family for its gate, its question and its reward rule.
 #pragma once
 
+#include "checklist.h"
+
 #include <cstdint>
 
 struct LessonState;
@@ -10,6 +12,11 @@ struct Checklistprops;
 class Questionfamily {
 public:
     virtual ~Questionfamily() = default;
+    // A lesson starts: the family makes the posers its ticks need (the lesson has copied
+    // the ticks into its state already).
+    virtual void lessonstart(const Ticks& ticks) = 0;
+    // Can this family ask questions of the sub-topic (its posers are built)?
+    virtual bool offers(Topicbox box) const = 0;
     // May "Get Question" or "Try Similar Question" give another question of this family?
     virtual bool cangive(uint8_t trycount) = 0;
     // Chooses the kind (keeping it when newoper is set), composes the question into the

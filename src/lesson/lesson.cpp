@@ -2,8 +2,9 @@
 #include "lesson.h"
 
 #include "arith/arithmetic.h"
-#include "numbers/numplug.h"
 #include "wordq/poselitq.h"
+
+#include <ctime>
 
 Lesson::Lesson(Questionbox& box_, Exerciseview& view_, Workfolder& folder_, Randomsource& random_)
     : box(box_), view(view_), folder(folder_), random(random_), arit(*this)
@@ -17,11 +18,16 @@ void Lesson::btnok2Click()
     props.plus = ticks.plusminus;
     props.multi = ticks.multi;
     props.divide = ticks.divide;
-    Tnumplug::readnumberticks(ticks, state);
+    state.usenumbers = ticks.num;
+    state.usefractions = ticks.fract;
+    state.usedecimals = ticks.deci;
     state.useweight = ticks.kg;
     state.uselength = ticks.cm;
     state.usemoney = ticks.rm;
     state.usetime = ticks.time;
+    for (Questionfamily* family : {numbers, measures})
+        if (family)
+            family->lessonstart(ticks);
     props.bonus = 0;
     litq = std::make_unique<Tposelitq>(*this);
     props.topic = 0;
@@ -79,10 +85,9 @@ void Lesson::askq()
             props.topic = 2;
     }
 
-    if (litq)
-        litq->picturekind = 0;
-    view.setpicture(0);
+    showpicture(0);
     state.answertext2 = "!!!";
+    state.answertext3.clear();
 
     switch (props.topic) {
     case 0:
@@ -109,6 +114,42 @@ void Lesson::askq()
     default:
         break;
     }
+}
+
+void Lesson::showpicture(int kind)
+{
+    if (litq)
+        litq->picturekind = kind;
+    view.setpicture(kind);
+}
+
+Ticks Lesson::topicsasked() const
+{
+    Ticks t;
+    t.plusminus = props.plus;
+    t.multi = props.multi;
+    t.divide = props.divide;
+    const auto from = [](const Questionfamily* family, Topicbox box, bool ticked) {
+        return ticked && family && family->offers(box);
+    };
+    t.num = from(numbers, Topicbox::num, state.usenumbers);
+    t.fract = from(numbers, Topicbox::fract, state.usefractions);
+    t.deci = from(numbers, Topicbox::deci, state.usedecimals);
+    t.kg = from(measures, Topicbox::kg, state.useweight);
+    t.cm = from(measures, Topicbox::cm, state.uselength);
+    t.rm = from(measures, Topicbox::rm, state.usemoney);
+    t.time = from(measures, Topicbox::time, state.usetime);
+    return t;
+}
+
+std::chrono::year_month_day localtoday()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return std::chrono::year_month_day{std::chrono::year{local.tm_year + 1900},
+                                       std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
+                                       std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
 }
 
 void Lesson::poseq()

@@ -13,6 +13,7 @@
 #include "arith/posearit.h"
 #include "wordq/painter.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <set>
@@ -22,6 +23,9 @@ class Tposelitq;
 
 // The answer to the question on screen as a pupil would type it (a worksheet's key).
 std::string expectedanswer(const LessonState& state);
+
+// Today's date on this computer's calendar.
+std::chrono::year_month_day localtoday();
 
 class Lesson {
 public:
@@ -48,12 +52,19 @@ public:
     int lengthkind = 0;
     // Called at a lesson start with a number or measurement tick (obtains an engine).
     std::function<void()> onengineneeded;
+    // Today's date, for the calendar questions; tests and the console set their own.
+    std::function<std::chrono::year_month_day()> today = localtoday;
 
     // Lesson start ("OK" in the checklist).
     void btnok2Click();
     void writegreeting();
     // Composes and shows the next question.
     void askq();
+    // Shows picture `kind` beside the question (0 none) and keeps it for repaints.
+    void showpicture(int kind);
+    // The topics of this lesson that questions can really come from: the ticks read at
+    // the lesson start, less those whose family is not there or cannot ask them yet.
+    Ticks topicsasked() const;
 
     // The exercise window's question side.
     void poseq();

@@ -10,7 +10,8 @@ struct LessonState {
     bool usenumbers = false, usefractions = false, usedecimals = false;
     bool useweight = false, uselength = false, usemoney = false, usetime = false;
     std::string answertext;
-    std::string answertext2;  // second accepted form; "!!!" before every dispatched question
+    std::string answertext2;  // second accepted form; "!!!" (none) before every dispatched question
+    std::string answertext3;  // a further accepted form, such as an old spelling; empty when none
     int32_t firstnum = 0;
     int32_t secondnum = 0;  // in +/- a negative value means subtraction
     int32_t partnum1 = 0;

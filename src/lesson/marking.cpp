@@ -25,9 +25,15 @@ bool readinteger(const std::string& text, int32_t& value)
     return ec == std::errc() && ptr == end && begin != end;
 }
 
-}  // namespace
-
-namespace {
+// "!!!" only marks that a question has no second form: typing it is never right, and
+// neither is an empty answer to a question that was left without one.
+bool acceptedanswer(const LessonState& s, const std::string& typed)
+{
+    if (typed.empty())
+        return false;
+    return typed == s.answertext || (typed == s.answertext2 && s.answertext2 != "!!!") ||
+           (typed == s.answertext3);
+}
 
 bool anywholenumber(const LessonState& s, bool& butzero)
 {
@@ -82,7 +88,7 @@ void Lesson::edtjawapKeyPress(const std::string& typed)
         case 1: right = tt == std::to_string(std::abs(s.secondnum)); break;
         case 2:
             if (s.remainder <= 0) {
-                right = tt == s.answertext || tt == s.answertext2;
+                right = acceptedanswer(s, tt);
             } else if (typed.find("remainder") != std::string::npos || typed.find("baki") != std::string::npos) {
                 const std::string quotient = std::to_string(s.resultnum), rest = std::to_string(s.remainder);
                 s.answertext = quotient + " remainder " + rest;

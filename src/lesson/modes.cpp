@@ -120,7 +120,7 @@ void Lesson::dobonus()
 
 void Lesson::updateprogress()
 {
-    switch (recordpassedtest(progress, folder, props.studentname, state.grade(), ticks, view.timerdown())) {
+    switch (recordpassedtest(progress, folder, props.studentname, state.grade(), topicsasked(), view.timerdown())) {
     case Recorded::unreadable:
         reportonce("progress.txt read",
                    "The progress file \"progress.txt\" cannot be read, so this test was not recorded; "

@@ -50,7 +50,7 @@ enum class Recorded {
     notsaved,   // recorded in the table, but the file could not be written
 };
 
-// Records a passed test for the pupil at the grade, by the boxes ticked now. The table is
+// Records a passed test for the pupil at the grade, by the topics the test could ask. The table is
 // read again from the file first; a file that is there but holds no table headed
 // "Name/Nama" is never written over.
 Recorded recordpassedtest(Progressgrid& grid, const Workfolder& folder, const std::string& name,

@@ -9,6 +9,11 @@ bool setsitsownstate(uint8_t kind) { return (kind >= 4 && kind <= 9) || kind == 
 
 }  // namespace
 
+bool Numberfamily::offers(Topicbox box) const
+{
+    return box == Topicbox::num || box == Topicbox::fract || box == Topicbox::deci;
+}
+
 bool Numberfamily::cangive(uint8_t trycount) { return plug.cangive(trycount, plug.kind); }
 
 void Numberfamily::ask(bool newoper)

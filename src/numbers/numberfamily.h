@@ -10,6 +10,8 @@ public:
 
     Tnumplug plug;
 
+    void lessonstart(const Ticks&) override {}  // the engine comes with every question
+    bool offers(Topicbox box) const override;
     bool cangive(uint8_t trycount) override;
     void ask(bool newoper) override;
     bool counts(const LessonState& state, const Checklistprops& props) const override;

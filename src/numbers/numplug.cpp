@@ -24,13 +24,6 @@ int32_t Tnumplug::random(int32_t n) { return lesson_.random(n); }
 
 bool Tnumplug::numberavailability(const Workfolder& folder) { return folder.folderexists("numdll"); }
 
-void Tnumplug::readnumberticks(const Ticks& ticks, LessonState& state)
-{
-    state.usenumbers = ticks.num;
-    state.usefractions = ticks.fract;
-    state.usedecimals = ticks.deci;
-}
-
 uint8_t Tnumplug::choosekind(bool similar, int grade, bool n, bool f, bool d)
 {
     if (similar)

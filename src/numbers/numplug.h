@@ -43,8 +43,6 @@ public:
 
     // Is the number family installed in this working folder (a folder "numdll")?
     static bool numberavailability(const Workfolder& folder);
-    // The three number ticks of the checklist into the lesson, at a lesson start.
-    static void readnumberticks(const Ticks& ticks, LessonState& state);
     uint8_t choosekind(bool similar, int grade, bool usenumbers, bool usefractions, bool usedecimals);
     bool cangive(uint8_t trycount, uint8_t kind);
     void handover();

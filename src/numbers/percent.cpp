@@ -100,9 +100,7 @@ void Tnumplug::bargraph(int grade)
     const int32_t form = q == 3 && friday % 5 != 0 ? 3 : q + 1;
 
     lesson_.picture.sales = sales;
-    if (lesson_.litq)
-        lesson_.litq->picturekind = 9;
-    lesson_.view.setpicture(9);
+    lesson_.showpicture(9);
 
     std::vector<std::string> english{"Refer to the graph chart on the right: ",
                                      "A fruit seller sells a number of apples daily"};

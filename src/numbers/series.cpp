@@ -80,9 +80,7 @@ void Tnumplug::seriesgrid(int grade)
     lesson_.picture.series = series;
     for (int j = 0; j < 4; ++j)
         lesson_.picture.gridorder[j] = gridorder[j];
-    if (lesson_.litq)
-        lesson_.litq->picturekind = 6;
-    lesson_.view.setpicture(6);
+    lesson_.showpicture(6);
 
     answer = std::to_string(series[gridorder[3] - 1]);
     settypedstate(lesson_.state, answer);

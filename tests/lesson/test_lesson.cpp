@@ -31,6 +31,8 @@ public:
     std::vector<std::string> seen2;  // answertext2 as each question began
     int clears = 0;
 
+    void lessonstart(const Ticks&) override {}
+    bool offers(Topicbox) const override { return true; }
     bool cangive(uint8_t) override { return true; }
     void ask(bool newoper) override
     {
@@ -194,7 +196,11 @@ TEST_F(Lessons, EveryDispatchedQuestionStartsWithoutASecondForm)
     rig.random.push({1});
     lesson.btnnewqClick();
     EXPECT_THAT(numbers.seen2, ElementsAre("!!!"));
-    lesson.edtjawapKeyPress("!!!");  // the placeholder itself is the second accepted form
+    // "!!!" only says there is no second form: typing it is wrong, the answer is right.
+    lesson.edtjawapKeyPress("!!!");
+    EXPECT_FALSE(view.marking);
+    EXPECT_EQ(s.trycount, 1);
+    answer();
     EXPECT_TRUE(view.marking);
 
     s.answertext2 = "12 baki 3";
