@@ -195,9 +195,9 @@ Tfrmscore::Tfrmscore(QWidget* parent) : QWidget(parent)
     all->addStretch();
 }
 
-void Tfrmscore::Btnok1Click(int grade)
+void Tfrmscore::Btnok1Click(const Checklistlayout& layout)
 {
-    layout_ = availability(grade);
+    layout_ = layout;
     gbtopic->hide();
     gbsubtopic->setVisible(cbarit->isChecked() || cbnumb->isChecked() || cbmeas->isChecked());
     gbarit->setVisible(cbarit->isChecked() && layout_.aritgroup);

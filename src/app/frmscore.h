@@ -37,7 +37,7 @@ public:
     QCheckBox* check(Topicbox b) const { return box[static_cast<int>(b)]; }
 
     // Shows the sub-topics the grade offers (after the name is confirmed).
-    void Btnok1Click(int grade);
+    void Btnok1Click(const Checklistlayout& layout);
     void bbtselectallClick();
     // The ticks as they stand now.
     Ticks ticks() const;

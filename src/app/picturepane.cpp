@@ -2,6 +2,7 @@
 
 #include "lesson/lesson.h"
 #include "widgets/qtcanvas.h"
+#include "wordq/picturetext.h"
 #include "wordq/poselitq.h"
 
 #include <QPainter>
@@ -13,6 +14,15 @@ Picturepane::Picturepane(Lesson& lesson, QWidget* parent) : QWidget(parent), les
 }
 
 int Picturepane::kind() const { return lesson_.litq ? lesson_.litq->picturekind : 0; }
+
+void Picturepane::describe()
+{
+    const Picturetext words = describepicture(kind(), lesson_.picture);
+    setAccessibleDescription(words.english.empty()
+                                 ? QString()
+                                 : QString::fromStdString(words.english) + QStringLiteral(" / ") +
+                                       QString::fromStdString(words.malay));
+}
 
 void Picturepane::paintEvent(QPaintEvent*)
 {

@@ -16,6 +16,8 @@ public:
     static constexpr double zoom = 1.2;
 
     int kind() const;
+    // Tells a screen reader what the picture shows (after a poser set it).
+    void describe();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -175,11 +175,13 @@ void Program::getusername()
         return;
     numbers = std::make_unique<Numberfamily>(lesson);
     lesson.numbers = numbers.get();
+    measures = std::make_unique<Measurefamily>(lesson);
+    lesson.measures = measures.get();
     frmscore->gbnumb->setEnabled(Tnumplug::numberavailability(folder));
     frmscore->cbarit->setChecked(true);
     frmscore->cbnumb->setChecked(true);
     frmscore->cbmeas->setChecked(true);
-    frmscore->Btnok1Click(lesson.state.grade());
+    frmscore->Btnok1Click(withoutunbuilt(availability(lesson.state.grade()), *measures));
 }
 
 void Program::btnok2Click()
@@ -209,11 +211,6 @@ void Program::btnok2Click()
     frmmath->showtoolbutton(frmmath->Spbio, true);
     frmmath->Spbio->setChecked(true);
     lesson.btnok2Click();
-
-    if (!t.plusminus && !t.multi && !t.divide && !t.num && !t.fract && !t.deci && (t.kg || t.cm || t.rm || t.time))
-        io.message("Measurement, money and time questions are not ready yet: tick +/-, x, ÷ or a number topic "
-                   "for questions./Soalan ukuran, wang dan masa belum siap: pilih +/-, x, ÷ atau topik nombor "
-                   "untuk soalan.");
 }
 
 void Program::btncancel2Click()

@@ -4,6 +4,7 @@
 
 #include "lesson/lesson.h"
 #include "lesson/names.h"
+#include "measure/measurefamily.h"
 #include "numbers/numberfamily.h"
 #include "numbase.h"
 
@@ -63,7 +64,8 @@ public:
     Ioforward io;
     Lesson lesson;
     Namelist names;
-    std::unique_ptr<Numberfamily> numbers;  // made when the pupil's name is confirmed
+    std::unique_ptr<Numberfamily> numbers;    // made when the pupil's name is confirmed
+    std::unique_ptr<Measurefamily> measures;  // likewise
 
     Tfrmmath* frmmath = nullptr;
     TFrmprogress* frmprogress = nullptr;

@@ -3,8 +3,11 @@
 #include "consoleports.h"
 #include "lesson/checklist.h"
 #include "lesson/lesson.h"
+#include "measure/measurefamily.h"
 #include "numbers/numberfamily.h"
+#include "wordq/picturetext.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -38,10 +41,16 @@ bool settopics(const std::string& list, Clioptions& o, std::string& error)
             o.fractions = true;
         else if (topic == "decimals" || topic == "deci")
             o.decimals = true;
-        else if (topic == "all")
+        else if (topic == "time" || topic == "clock")
+            o.time = true;
+        else if (topic == "weight" || topic == "length" || topic == "money") {
+            error = "the " + topic + " questions are not ready yet";
+            return false;
+        } else if (topic == "all")
             o.plus = o.multi = o.divide = true;
         else {
-            error = "unknown topic \"" + topic + "\" (use plus, times, divide, numbers, fractions, decimals or all)";
+            error = "unknown topic \"" + topic +
+                    "\" (use plus, times, divide, numbers, fractions, decimals, time or all)";
             return false;
         }
         if (comma == std::string::npos)
@@ -70,10 +79,29 @@ fs::path workfolder(const Clioptions& o)
     return MATHTUVO_DATA_DIR;
 }
 
-// The question pictures a terminal can show: the series grid and the bar graph as text.
-std::string picturetext(int kind, const Picturedata& d)
+// "2026-12-08" as a calendar date.
+bool readdate(const std::string& text, std::chrono::year_month_day& date)
 {
+    int y = 0;
+    unsigned m = 0, d = 0;
+    char dash1 = 0, dash2 = 0, rest = 0;
+    if (std::sscanf(text.c_str(), "%4d%c%2u%c%2u%c", &y, &dash1, &m, &dash2, &d, &rest) != 5 || dash1 != '-' ||
+        dash2 != '-')
+        return false;
+    date = std::chrono::year{y} / std::chrono::month{m} / std::chrono::day{d};
+    return date.ok() && y >= 1900;
+}
+
+// The question picture for a terminal: in words in the languages asked for, and the
+// series grid and the bar graph drawn as text.
+std::string picturetext(int kind, const Picturedata& d, const std::string& language)
+{
+    const Picturetext words = describepicture(kind, d);
     std::string out;
+    if (!words.english.empty() && language != "ms")
+        out += "   (" + words.english + ")\n";
+    if (!words.malay.empty() && language != "en")
+        out += "   (" + words.malay + ")\n";
     if (kind == 6) {
         // Six boxes for the series positions: three numbers shown, one "X", two empty.
         std::string cells[6];
@@ -97,9 +125,14 @@ std::string picturetext(int kind, const Picturedata& d)
 struct Consolelesson {
     Consolelesson(const Clioptions& o, std::ostream& out)
         : view(out), folder(workfolder(o)), random(o.seed.value_or(0)), lesson(box, view, folder, random),
-          numbers(lesson)
+          numbers(lesson), measures(lesson)
     {
         lesson.numbers = &numbers;
+        lesson.measures = &measures;
+        if (o.date) {
+            const std::chrono::year_month_day today = *o.date;
+            lesson.today = [today] { return today; };
+        }
         if (!o.seed)
             random.seedfromclock();
         view.english = o.language == "en";
@@ -107,8 +140,8 @@ struct Consolelesson {
         lesson.state.gradebutton = "darjah" + std::to_string(o.grade);
         lesson.props.studentname = o.name;
         // No topics named: every arithmetic topic the grade's checklist offers.
-        const bool any = o.plus || o.multi || o.divide || o.numbers || o.fractions || o.decimals;
-        const Checklistlayout layout = availability(o.grade);
+        const bool any = o.plus || o.multi || o.divide || o.numbers || o.fractions || o.decimals || o.time;
+        const Checklistlayout layout = withoutunbuilt(availability(o.grade), measures);
         auto offered = [&layout](Topicbox b) { return layout[b].visible && layout[b].enabled; };
         lesson.ticks.plusminus = (o.plus || !any) && offered(Topicbox::plusminus);
         lesson.ticks.multi = (o.multi || !any) && offered(Topicbox::multi);
@@ -116,6 +149,7 @@ struct Consolelesson {
         lesson.ticks.num = o.numbers && offered(Topicbox::num);
         lesson.ticks.fract = o.fractions && offered(Topicbox::fract);
         lesson.ticks.deci = o.decimals && offered(Topicbox::deci);
+        lesson.ticks.time = o.time && offered(Topicbox::time);
         lesson.btnok2Click();
         if (lesson.ticks.num || lesson.ticks.fract || lesson.ticks.deci)
             numbers.plug.engine.reset(numbers.plug.enginefactory());
@@ -127,6 +161,7 @@ struct Consolelesson {
     Randomsource random;
     Lesson lesson;
     Numberfamily numbers;
+    Measurefamily measures;
 };
 
 // Number topics need the number family installed in the working folder.
@@ -143,10 +178,12 @@ bool numbersinstalled(const Clioptions& o, std::ostream& out)
 std::string usage()
 {
     return "usage: mathtuvo-cli drill --grade N [--name NAME] [--topics plus,times,divide]\n"
-           "                          [--language en|ms|both] [--seed S] [--workdir DIR] [--colour]\n"
+           "                          [--language en|ms|both] [--seed S] [--date YYYY-MM-DD]\n"
+           "                          [--workdir DIR] [--colour]\n"
            "       mathtuvo-cli worksheet --grade N [--count N] [--topics ...] [--language ...]\n"
-           "Topics: plus, times, divide, numbers, fractions, decimals, all (arithmetic).\n"
-           "                          [--seed S] [--workdir DIR]\n"
+           "                          [--seed S] [--date YYYY-MM-DD] [--workdir DIR]\n"
+           "Topics: plus, times, divide, numbers, fractions, decimals, time, all (arithmetic).\n"
+           "--date sets today's date for the calendar questions.\n"
            "In a drill, type the answer and press Enter; \"new\" (or n) gets a question,\n"
            "\"similar\" (or s) a similar one, \"quit\" (or q) ends.\n";
 }
@@ -199,6 +236,13 @@ bool parseoptions(const std::vector<std::string>& args, Clioptions& o, std::stri
                 return false;
             }
             o.seed = static_cast<uint32_t>(n);
+        } else if (flag == "--date") {
+            std::chrono::year_month_day date{};
+            if (!readdate(value, date)) {
+                error = "the date is written YYYY-MM-DD, for example 2026-12-08";
+                return false;
+            }
+            o.date = date;
         } else if (flag == "--workdir") {
             o.workdir = value;
         } else {
@@ -239,7 +283,7 @@ int rundrill(const Clioptions& o, std::istream& in, std::ostream& out)
         if (c.box.text() != before) {
             out << '\n';
             c.box.print(out, o.colour);
-            out << picturetext(c.view.picture, c.lesson.picture);
+            out << picturetext(c.view.picture, c.lesson.picture, o.language);
         }
     };
     pressed([&] { lesson.btnnewqClick(); });
@@ -284,7 +328,7 @@ int runworksheet(const Clioptions& o, std::ostream& out, std::ostream& notices)
         lesson.askq();
         out << "\n" << i << ".\n";
         c.box.print(out, o.colour);
-        out << picturetext(c.view.picture, c.lesson.picture);
+        out << picturetext(c.view.picture, c.lesson.picture, o.language);
         key.push_back(expectedanswer(lesson.state));
     }
     out << "\nAnswer key/Kunci jawapan\n";

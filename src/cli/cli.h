@@ -2,6 +2,7 @@
 // as the program; "worksheet" prints questions with an answer key for a teacher.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <iosfwd>
 #include <optional>
@@ -14,6 +15,8 @@ struct Clioptions {
     std::string name = "Pupil";
     bool plus = false, multi = false, divide = false;  // none given: all the grade allows
     bool numbers = false, fractions = false, decimals = false;
+    bool time = false;                                 // clock times
+    std::optional<std::chrono::year_month_day> date;   // "today" for the calendar questions
     std::string language = "both";                     // "en", "ms" or "both"
     int count = 10;
     std::optional<uint32_t> seed;

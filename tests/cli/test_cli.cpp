@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -41,6 +42,13 @@ TEST(Clioptions, ReadsWhatATeacherTypesAndRefusesNonsense)
     EXPECT_NE(refused({"drill", "--grade", "2", "--topics", "cake"}), "");
     EXPECT_NE(refused({"drill", "--grade", "2", "--language", "fr"}), "");
     EXPECT_NE(refused({"drill", "--grade"}), "");
+
+    const auto t = parsed({"drill", "--grade", "1", "--topics", "time", "--date", "2028-02-29"});
+    EXPECT_TRUE(t.time && !t.plus);
+    EXPECT_EQ(t.date, std::chrono::year{2028} / 2 / 29);
+    EXPECT_NE(refused({"drill", "--grade", "3", "--date", "2027-02-29"}), "");  // not a leap year
+    EXPECT_NE(refused({"drill", "--grade", "3", "--date", "8.12.2026"}), "");
+    EXPECT_NE(refused({"drill", "--grade", "4", "--topics", "money"}), "");  // not ready yet
 }
 
 std::string emptyfolder()
@@ -179,6 +187,42 @@ TEST(Worksheet, NumberPicturesArePrintedAsText)
     }
     EXPECT_TRUE(bars);
     EXPECT_TRUE(grid);
+}
+
+TEST(Worksheet, ClocksAndCalendarsComeInWordsForTheDateGiven)
+{
+    // Grade 1 reads clocks, which the sheet describes; grade 3 asks about days after --date.
+    Clioptions o = parsed({"worksheet", "--grade", "1", "--topics", "time", "--count", "3", "--seed", "4",
+                           "--language", "ms", "--workdir", MATHTUVO_DATA_DIR});
+    std::ostringstream out, notices;
+    ASSERT_EQ(runworksheet(o, out, notices), 0);
+    static const std::regex clock(R"(\(Jam itu menunjukkan jarum pendek tepat pada (\d+) dan jarum panjang pada 12\.\))");
+    const std::string sheet = out.str();
+    std::vector<std::string> hours;
+    for (auto it = std::sregex_iterator(sheet.begin(), sheet.end(), clock); it != std::sregex_iterator(); ++it)
+        hours.push_back((*it)[1].str() + ":00");
+    ASSERT_EQ(hours.size(), 3u) << sheet;
+    for (size_t i = 0; i < hours.size(); ++i)
+        EXPECT_NE(sheet.find("  " + std::to_string(i + 1) + ". " + hours[i] + "\n"), std::string::npos) << sheet;
+    EXPECT_EQ(sheet.find("The clock"), std::string::npos);  // Malay only
+
+    bool calendar = false;
+    for (uint32_t seed = 1; seed < 40 && !calendar; ++seed) {
+        Clioptions c = parsed({"worksheet", "--grade", "3", "--topics", "time", "--count", "5", "--seed",
+                               std::to_string(seed), "--date", "2026-12-30", "--workdir", MATHTUVO_DATA_DIR});
+        std::ostringstream sheet3, quiet;
+        ASSERT_EQ(runworksheet(c, sheet3, quiet), 0);
+        static const std::regex day(R"(If today (date )?is: \w+, (\d+)[. ](\d+|January|December)[. ](\d{4}))");
+        std::smatch m;
+        const std::string text = sheet3.str();
+        if (std::regex_search(text, m, day)) {
+            calendar = true;
+            const int d = std::stoi(m[2]);
+            const bool december = m[3] == "12" || m[3] == "December";
+            EXPECT_TRUE(december ? d == 31 : d <= 8) << m[0];  // one to nine days after 30 December
+        }
+    }
+    EXPECT_TRUE(calendar);
 }
 
 TEST(Drill, MarksTypedAnswersWithTheProgramsRules)
