@@ -1,6 +1,7 @@
 // Cost of composing and marking questions through the lesson core, with the question box
 // and window kept in memory. Run: build/bench/core_bench
 #include "lesson/lesson.h"
+#include "measure/measurefamily.h"
 #include "numbers/numberfamily.h"
 #include "wordq/poselitq.h"
 
@@ -106,6 +107,33 @@ void numberkind(benchmark::State& state)
     }
 }
 BENCHMARK(numberkind)->DenseRange(1, 24)->Unit(benchmark::kMicrosecond);
+
+// Each time kind (first argument) through askq as a similar question at a grade that asks
+// it (second); the clock stories and grade 6's date stories read litq.txt each time.
+void timekind(benchmark::State& state)
+{
+    const auto kind = static_cast<uint8_t>(state.range(0));
+    Fixture f(static_cast<int>(state.range(1)), false, false, false);
+    Measurefamily measures(f.lesson);
+    f.lesson.measures = &measures;
+    Ticks ticks;
+    ticks.time = true;
+    measures.lessonstart(ticks);
+    f.lesson.state.usetime = true;
+    f.lesson.props.topic = 2;
+    f.lesson.props.newoper = true;
+    f.lesson.lengthkind = kind;
+    for (auto _ : state) {
+        f.lesson.askq();
+        benchmark::DoNotOptimize(f.lesson.state.answertext);
+    }
+}
+BENCHMARK(timekind)
+    ->ArgsProduct({{17}, {1, 2}})
+    ->ArgsProduct({{12, 13, 16, 14, 18}, {3, 6}})
+    ->Args({19, 4})
+    ->Args({19, 6})
+    ->Unit(benchmark::kMicrosecond);
 
 void marking(benchmark::State& state)
 {

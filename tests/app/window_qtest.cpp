@@ -5,7 +5,10 @@
 #include "frmio.h"
 #include "picturepane.h"
 #include "program.h"
+#include "measure/measurefamily.h"
 #include "numbers/numberfamily.h"
+#include "time/timetuvo.h"
+#include "wordq/picturetext.h"
 #include "wordq/poselitq.h"
 
 #include <QImage>
@@ -13,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <filesystem>
 #include <stdexcept>
 
 namespace {
@@ -111,6 +115,64 @@ private slots:
         const QImage grid = pane->grab().toImage();
         QVERIFY(countpixels(grid, Qt::blue) + countpixels(grid, QColor(0, 0, 255)) > 0);
         keep(&io, "series");
+        program.io.window = nullptr;
+    }
+
+    void timequestionsshowtheirclocksandsaythem()
+    {
+        QTemporaryDir dir;
+        std::filesystem::copy_file(std::filesystem::path(MATHTUVO_DATA_DIR) / "litq.txt",
+                                   std::filesystem::path(dir.path().toStdString()) / "litq.txt");
+        Program program(dir.path().toStdString());
+        Lesson& lesson = program.lesson;
+        Measurefamily measures(lesson);
+        lesson.measures = &measures;
+        lesson.state.gradebutton = "darjah1";
+        lesson.props.studentname = "Aina";
+        lesson.ticks.time = true;
+        Tfrmio io(lesson);
+        program.io.window = &io;
+        io.resize(1000, 640);
+        io.show();
+        lesson.btnok2Click();
+        program.random.seed(7);
+
+        // Grade 1 reads a clock: the pane shows it, and says it to a screen reader.
+        lesson.btnnewqClick();
+        Picturepane* pane = io.picture;
+        QCOMPARE(pane->kind(), 4);
+        QVERIFY(pane->isVisible());
+        const auto said = [&] {
+            const Picturetext words = describepicture(pane->kind(), lesson.picture);
+            return QString::fromStdString(words.english + " / " + words.malay);
+        };
+        QCOMPARE(pane->accessibleDescription(), said());
+        QVERIFY(pane->accessibleDescription().startsWith(QStringLiteral("The clock shows the short hand at ")));
+        const QImage clock = pane->grab().toImage();
+        QCOMPARE(pane->grab().toImage(), clock);  // a repaint draws it again
+        QVERIFY(countpixels(clock, QColor(255, 0, 0)) > 10);  // the hour hand
+        keep(&io, "clock");
+
+        // Grade 3: the minutes between the upper and the lower clock, told as a story.
+        lesson.state.gradebutton = "darjah3";
+        io.clear();
+        lesson.showpicture(0);
+        measures.timetuvo->poseclock(3, 16);
+        QCOMPARE(pane->kind(), 5);
+        QVERIFY(pane->accessibleDescription().contains(QStringLiteral("the lower clock shows")));
+        QCOMPARE(pane->accessibleDescription(), said());
+        QVERIFY(io.redposeq->toPlainText().contains(QStringLiteral("clock")));
+        keep(&io, "twoclocks");
+
+        // Grade 4: the bus timetable has no picture, and the question box has it all.
+        lesson.state.gradebutton = "darjah4";
+        io.clear();
+        lesson.showpicture(0);
+        measures.timetuvo->posebus(4);
+        QVERIFY(!pane->isVisible());
+        QVERIFY(pane->accessibleDescription().isEmpty());
+        QVERIFY(io.redposeq->toPlainText().contains(QStringLiteral("c.Miri      Marudi   ")));
+        keep(&io, "bus");
         program.io.window = nullptr;
     }
 
