@@ -34,6 +34,7 @@ int countpixels(const QImage& image, QColor colour)
 void keep(QWidget* widget, const char* name)
 {
     const QByteArray folder = qgetenv("MATHTUVO_SHOTS");
+    QCoreApplication::processEvents();  // let the layout follow a picture shown or hidden
     if (!folder.isEmpty())
         widget->grab().save(QString::fromUtf8(folder) + QLatin1Char('/') + QLatin1String(name) + ".png");
 }
