@@ -93,7 +93,7 @@ void Tposearit::layoutplusminus(bool newoper)
         }
         break;
     }
-    if (s.wordform == 1 && !tellstory())
+    if (s.wordform == 1 && !lesson_.tellstory())
         s.wordform = 0;  // no story to tell: the sentence asks the same sum
     if (s.wordform == 0)
         addsentence(sentence);
@@ -123,7 +123,7 @@ void Tposearit::layoutmulti(bool newoper)
         // times 0 or 1 keeps the form the last question had
         if (kind == 2 && s.wordform == 1)
             s.wordsign = "m";
-        if (s.wordform == 1 && !tellstory())
+        if (s.wordform == 1 && !lesson_.tellstory())
             s.wordform = 0;
         if (s.wordform == 0)
             sentence = s.grade() == 6 ? mixedform(first, second) : first + " X " + second + " = ____";
@@ -218,29 +218,13 @@ void Tposearit::layoutdivide(bool newoper)
         sentence = "(" + to_string(s.partnum1) + "÷" + to_string(s.partnum2) + ") X " + to_string(times) +
                    " = ____";
     }
-    if (s.wordform == 1 && !tellstory())
+    if (s.wordform == 1 && !lesson_.tellstory())
         s.wordform = 0;
     if (s.wordform == 0)
         addsentence(sentence);
     if (grade >= 3 && !rate)
         remaindernote();  // "if any": exact divisions get the note too
     finish();
-}
-
-bool Tposearit::tellstory()
-{
-    if (!lesson_.litq)
-        return false;
-    switch (lesson_.litq->readwordproblem()) {
-    case Tposelitq::Outcome::written:
-        return true;
-    case Tposelitq::Outcome::nofile:
-        lesson_.reportonce("litq.txt", nostoryfile);
-        return false;
-    case Tposelitq::Outcome::notfound:
-        return false;  // the reader has said "Maaf! Cuba lagi!"
-    }
-    return false;
 }
 
 void Tposearit::addsentence(const std::string& sentence)

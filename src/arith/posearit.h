@@ -36,9 +36,6 @@ private:
     // The length poser's current kind; 0 for plain arithmetic (the measurement poser of a
     // later family sets it).
     int currentkind() const;
-    // Has the word-problem poser write the question; false when no story could be shown
-    // (the caller then shows the number sentence, whose answer is the same).
-    bool tellstory();
     void addsentence(const std::string& sentence);
     std::string mixedform(const std::string& first, const std::string& second);
     void remaindernote();

@@ -116,6 +116,23 @@ void Lesson::askq()
     }
 }
 
+bool Lesson::tellstory()
+{
+    if (litq) {
+        switch (litq->readwordproblem()) {
+        case Tposelitq::Outcome::written:
+            return true;
+        case Tposelitq::Outcome::nofile:
+            reportonce("litq.txt", nostoryfile);
+            break;
+        case Tposelitq::Outcome::notfound:
+            break;  // the reader has said "Maaf! Cuba lagi!"
+        }
+    }
+    state.wordsign.clear();
+    return false;
+}
+
 void Lesson::showpicture(int kind)
 {
     if (litq)

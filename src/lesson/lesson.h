@@ -60,6 +60,10 @@ public:
     void writegreeting();
     // Composes and shows the next question.
     void askq();
+    // Has the word-problem poser tell the question as a story. False when none could be
+    // told (a missing "litq.txt" is told to the pupil once): the section key is cleared so
+    // the next story does not look for it, and the caller shows the question as a sentence.
+    bool tellstory();
     // Shows picture `kind` beside the question (0 none) and keeps it for repaints.
     void showpicture(int kind);
     // The topics of this lesson that questions can really come from: the ticks read at

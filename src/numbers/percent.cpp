@@ -27,21 +27,11 @@ std::string lowest(Tnumengine& engine, int grade, int32_t num, int32_t den)
 
 // Has the word-problem reader told the story? When it has not, the caller asks the same
 // question as a plain sentence, so the expected answer never belongs to a question the
-// pupil cannot see; the key goes too, or the next story would look for it.
+// pupil cannot see.
 bool toldstory(Lesson& lesson, const std::string& plainline)
 {
-    if (lesson.litq) {
-        switch (lesson.litq->readwordproblem()) {
-        case Tposelitq::Outcome::written:
-            return true;
-        case Tposelitq::Outcome::nofile:
-            lesson.reportonce("litq.txt", nostoryfile);
-            break;
-        case Tposelitq::Outcome::notfound:
-            break;  // the reader has said "Maaf! Cuba lagi!"
-        }
-    }
-    lesson.state.wordsign.clear();
+    if (lesson.tellstory())
+        return true;
     lesson.questionline = plainline;
     return false;
 }

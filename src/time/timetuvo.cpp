@@ -150,23 +150,18 @@ void Ttimetuvo::splittime(int32_t m)
 void Ttimetuvo::tellstory(const std::string& wordsign, const std::string& englishtext, const std::string& malaytext,
                           int picture)
 {
-    auto& s = lesson_.state;
-    s.wordsign = wordsign;
+    lesson_.state.wordsign = wordsign;
     lendclocks();
-    Tposelitq::Outcome outcome = Tposelitq::Outcome::nofile;
-    if (lesson_.litq) {
-        const Timetexts texts{astr, bstr, b1str};
+    const Timetexts texts{astr, bstr, b1str};
+    if (lesson_.litq)
         lesson_.litq->timetexts = &texts;
-        outcome = lesson_.litq->readwordproblem();
+    const bool told = lesson_.tellstory();
+    if (lesson_.litq)
         lesson_.litq->timetexts = nullptr;
-    }
-    if (outcome == Tposelitq::Outcome::written)
+    if (told)
         return;
-    if (outcome == Tposelitq::Outcome::nofile)
-        lesson_.reportonce("litq.txt", nostoryfile);
     // No story to tell: the same question in plain words, so that the answer asked for
     // is still the one on screen.
-    s.wordsign.clear();
     english({englishtext});
     malay({malaytext});
     if (picture != 0)

@@ -112,8 +112,9 @@ TEST_F(Measures, GateWantsAnAnswerToAnythingButTheArithmeticKinds)
         s.questiondone = row.done;
         rig.view.practice = row.practice;
         EXPECT_EQ(family.canmeasurenext(s.trycount, static_cast<uint8_t>(row.kind)), row.allowed) << row.kind;
-        if (row.allowed && !row.practice)
+        if (row.allowed && !row.practice) {
             EXPECT_EQ(s.trycount, 0) << row.kind;
+        }
     }
 }
 
