@@ -252,6 +252,7 @@ void Tfrmio::cbmarkingMouseUp()
 void Tfrmio::clear()
 {
     redposeq->clear();
+    emptied_ = true;
 }
 
 void Tfrmio::setcolour(uint32_t bgr) { colour_ = fromwindows(bgr); }
@@ -275,11 +276,14 @@ void Tfrmio::addline(const std::string& text)
     format.setForeground(colour_);
     format.setFont(font_);
     const QStringList pieces = fromutf8(text).split(QStringLiteral("\r\n"));
+    // The first line after clear() goes into the empty box's one block, every later one
+    // (an empty line too, with its own colour) into a block of its own.
     for (const QString& piece : pieces) {
-        if (!redposeq->document()->isEmpty())
-            cursor.insertBlock();
-        else
+        if (emptied_)
             cursor.setBlockCharFormat(format);
+        else
+            cursor.insertBlock(cursor.blockFormat(), format);
+        emptied_ = false;
         cursor.insertText(piece, format);
     }
 }
@@ -351,5 +355,6 @@ void Tfrmio::setpicture(int kind)
 {
     // Without a picture the question box has the whole width.
     picture->setVisible(kind != 0);
+    picture->describe();
     picture->update();
 }

@@ -81,4 +81,5 @@ private:
     QColor colour_;
     QFont font_;
     bool markingbyprogram_ = false;
+    bool emptied_ = false;  // nothing added since clear() (the first box holds a blank page)
 };

@@ -1,6 +1,7 @@
 // A canvas to draw on, as the picture painter and the oval buttons see it. The windows
 // give it a QPainter; tests give it a recorder. Coordinates are pixels, colours $BBGGRR.
-// Like the old canvas, pen, brush and font stay as the last drawing left them.
+// Like the old canvas, pen, brush and font stay as the last drawing left them; the windows
+// make a new canvas for each paint.
 #pragma once
 
 #include <cstdint>

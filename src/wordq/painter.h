@@ -1,7 +1,8 @@
 // The question pictures on the right of the exercise window: segments and shapes with
 // labelled sides, one or two clock faces, the number-series table and the bar chart.
-// Everything is drawn at fixed positions on a Canvas; pen, brush and font are left as the
-// last picture set them, as the exercise window has always done.
+// Everything is drawn at fixed positions on a Canvas. The window gives every picture a
+// fresh canvas (black pen 1 wide, solid white brush, MS Sans Serif 8 in black), and the
+// pictures rely on that start: the segment's letters are written on the white brush.
 #pragma once
 
 #include "lesson/canvas.h"

@@ -1,5 +1,6 @@
 // A canvas that writes down every primitive, with the pen, brush and font in force, as
-// one line of text each, so a test can compare drawings exactly.
+// one line of text each, so a test can compare drawings exactly. It starts as a fresh
+// Qtcanvas does: black pen 1 wide, solid white brush, MS Sans Serif 8 in black.
 #pragma once
 
 #include "lesson/canvas.h"
