@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks what a screen reader sees: starts MATHtuvo under Xvfb with Qt's AT-SPI bridge on,
-# goes to a grade-3 question with the keyboard alone, then reads the question box and finds
-# the "Get Question" button over AT-SPI.
+# goes to a grade-3 question with the keyboard alone, then reads the question box and what
+# the picture beside it shows, and finds the "Get Question" button over AT-SPI.
 # Needs: apt-get install python3-pyatspi at-spi2-core dbus xdotool xvfb
 # Run after a build: tools/a11y/check.sh [build-dir]
 set -euo pipefail

@@ -1,4 +1,5 @@
-# Reads the question box and finds the "Get Question" button over AT-SPI (see check.sh).
+# Reads the question box and the picture's description, and finds the "Get Question" button
+# over AT-SPI (see check.sh).
 import pyatspi, time
 desktop = pyatspi.Registry.getDesktop(0)
 def find(acc, name, out):
@@ -12,6 +13,9 @@ for app in desktop:
         for b in boxes:
             t = b.queryText()
             print("QUESTION BOX:", repr(t.getText(0, t.characterCount)[:300]))
+        panes=[]; find(app, 'Question picture/Gambar soalan', panes)
+        for p in panes:
+            print("PICTURE:", repr(p.description))
         btns=[]; find(app, 'Get Question / Sampaikan Soalan', btns)
         print("GET QUESTION buttons:", [ (b.getRoleName(), b.name) for b in btns])
         if btns:
