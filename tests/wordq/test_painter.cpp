@@ -273,26 +273,7 @@ TEST_F(Painter, HandsRoundHalvesToEven)
                                           "line 2,4 4,8 pen=0000FF/3"));
 }
 
-TEST_F(Painter, RepaintDrawsTheSamePicture)
-{
-    data.sidelabels = {"1cm", "2cm", "3cm", "4cm"};
-    data.orientation = 2;
-    data.arealabel1 = "5cm";
-    data.arealabel2 = "6cm";
-    data.hour = 7;
-    data.minute = 25;
-    data.hour2 = 11;
-    data.minute2 = 50;
-    data.series = {3, 6, 9, 12, 15, 18};
-    data.gridorder = {2, 4, 6, 1};
-    data.sales = {40, 20, 10, 20, 10};
-    for (uint32_t kind = 1; kind <= 9; ++kind) {
-        const auto first = paint(kind);
-        EXPECT_FALSE(first.empty()) << kind;
-        EXPECT_EQ(paint(kind), first) << kind;
-    }
-}
-
+// A repaint, or a picture after another, draws what the picture drew first.
 TEST_F(Painter, APictureDoesNotDependOnThePictureBefore)
 {
     data.sidelabels = {"3cm", "", "", "4cm"};
