@@ -152,12 +152,12 @@ void Ttimetuvo::tellstory(const std::string& wordsign, const std::string& englis
 {
     lesson_.state.wordsign = wordsign;
     lendclocks();
-    const Timetexts texts{astr, bstr, b1str};
+    const Storytexts texts{astr, bstr, b1str};
     if (lesson_.litq)
-        lesson_.litq->timetexts = &texts;
+        lesson_.litq->storytexts = &texts;
     const bool told = lesson_.tellstory();
     if (lesson_.litq)
-        lesson_.litq->timetexts = nullptr;
+        lesson_.litq->storytexts = nullptr;
     if (told)
         return;
     // No story to tell: the same question in plain words, so that the answer asked for

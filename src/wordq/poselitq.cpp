@@ -187,8 +187,8 @@ std::string Tposelitq::substitute(const std::string& line) const
 {
     const LessonState& s = lesson_.state;
     const auto magnitude = [](int32_t v) { return std::to_string(std::llabs(v)); };
-    const Timetexts none;
-    const Timetexts& t = timetexts ? *timetexts : none;
+    const Storytexts none;
+    const Storytexts& t = storytexts ? *storytexts : none;
 
     std::string text = line;
     replacefirst(text, "*a*", std::to_string(s.firstnum));

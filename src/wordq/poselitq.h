@@ -7,8 +7,9 @@
 
 class Lesson;
 
-// Texts the time poser lends to the time sections' stories; empty when there is none.
-struct Timetexts {
+// Texts a poser lends to its stories: the time poser its dates and durations, the length
+// poser a length with its unit. Empty when there is none.
+struct Storytexts {
     std::string astr, bstr, b1str;
 };
 
@@ -25,7 +26,7 @@ public:
     int32_t picturekind = 0;  // picture of the question on screen, 0 none
     double scale = 1.0;       // scale of the picture geometry
     uint8_t pick = 1;         // number of the chosen problem
-    const Timetexts* timetexts = nullptr;
+    const Storytexts* storytexts = nullptr;
 
     enum class Outcome {
         written,   // the problem is in the question box

@@ -292,8 +292,8 @@ TEST_F(Poselitq, SubstituteReplacesTheFirstOfEachPlaceholderInOrder)
     EXPECT_EQ(litq.substitute("[*astr*|*bstr*|*b1str*]"), "[||]");
 
     // "*b*" is looked for after "*astr*" went in.
-    const Timetexts times{"*b*", "10:30", "pm"};
-    litq.timetexts = &times;
+    const Storytexts times{"*b*", "10:30", "pm"};
+    litq.storytexts = &times;
     EXPECT_EQ(litq.substitute("*astr* *bstr* *b1str*"), "9 10:30 pm");
 }
 

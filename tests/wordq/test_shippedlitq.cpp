@@ -29,7 +29,7 @@ const Section sections[] = {
     {1, "m7", 5, 6, true},
 };
 
-const Timetexts times{"8.12.2026", "15.12.2026", "3hari 5jam"};
+const Storytexts times{"8.12.2026", "15.12.2026", "3hari 5jam"};
 
 // How many problems the file holds in each grade's section, read from its count lines.
 std::map<std::string, int> counts(const Workfolder& folder)
@@ -75,7 +75,7 @@ TEST(Shippedlitq, EverySectionOfEveryGradeTellsEachStoryInBothLanguages)
                 lesson.state.resultnum = 113;
                 Tposelitq reader(lesson);
                 if (section.times)
-                    reader.timetexts = &times;
+                    reader.storytexts = &times;
                 ASSERT_EQ(reader.readwordproblem(), Tposelitq::Outcome::written) << where << " &" << pick;
                 EXPECT_TRUE(view.messages.empty());
                 EXPECT_EQ(view.picture, section.picture) << where << " &" << pick;
