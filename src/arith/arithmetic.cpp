@@ -65,7 +65,7 @@ void nocarry(LessonState& s)
 
 }  // namespace
 
-void pickoperation(Lesson& lesson, bool newoper, bool plus, bool multi, bool divide)
+void pickoperation(Lesson& lesson, bool newoper, bool plus, bool multi, bool divide, bool layout)
 {
     auto& s = lesson.state;
     auto& random = lesson.random;
@@ -85,13 +85,13 @@ void pickoperation(Lesson& lesson, bool newoper, bool plus, bool multi, bool div
             s.opkind = static_cast<uint8_t>(random(2) + 1);
     }
     switch (s.opkind) {
-    case 0: makeplusminus(lesson, newoper); break;
-    case 1: makemulti(lesson, newoper); break;
-    default: makedivide(lesson, newoper); break;
+    case 0: makeplusminus(lesson, newoper, layout); break;
+    case 1: makemulti(lesson, newoper, layout); break;
+    default: makedivide(lesson, newoper, layout); break;
     }
 }
 
-void makeplusminus(Lesson& lesson, bool newoper)
+void makeplusminus(Lesson& lesson, bool newoper, bool layout)
 {
     auto& s = lesson.state;
     auto& random = lesson.random;
@@ -133,10 +133,11 @@ void makeplusminus(Lesson& lesson, bool newoper)
         }
         setresult(s, s.partnum1 + s.partnum2 + s.secondnum);
     }
-    lesson.poseq();
+    if (layout)
+        lesson.poseq();
 }
 
-void makemulti(Lesson& lesson, bool /*newoper*/)
+void makemulti(Lesson& lesson, bool /*newoper*/, bool layout)
 {
     auto& s = lesson.state;
     auto& random = lesson.random;
@@ -174,10 +175,11 @@ void makemulti(Lesson& lesson, bool /*newoper*/)
         return;  // grade 1 has no multiplication
     }
     setresult(s, s.firstnum * s.secondnum);
-    lesson.poseq();
+    if (layout)
+        lesson.poseq();
 }
 
-void makedivide(Lesson& lesson, bool /*newoper*/)
+void makedivide(Lesson& lesson, bool /*newoper*/, bool layout)
 {
     auto& s = lesson.state;
     auto& random = lesson.random;
@@ -231,7 +233,8 @@ void makedivide(Lesson& lesson, bool /*newoper*/)
     default:
         return;  // grade 1 has no division
     }
-    lesson.poseq();
+    if (layout)
+        lesson.poseq();
 }
 
 bool cannew(Lesson& lesson)

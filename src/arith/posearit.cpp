@@ -93,7 +93,7 @@ void Tposearit::layoutplusminus(bool newoper)
         }
         break;
     }
-    if (s.wordform == 1 && !lesson_.tellstory())
+    if (s.wordform == 1 && !lesson_.tellstory(storytexts()))
         s.wordform = 0;  // no story to tell: the sentence asks the same sum
     if (s.wordform == 0)
         addsentence(sentence);
@@ -123,7 +123,7 @@ void Tposearit::layoutmulti(bool newoper)
         // times 0 or 1 keeps the form the last question had
         if (kind == 2 && s.wordform == 1)
             s.wordsign = "m";
-        if (s.wordform == 1 && !lesson_.tellstory())
+        if (s.wordform == 1 && !lesson_.tellstory(storytexts()))
             s.wordform = 0;
         if (s.wordform == 0)
             sentence = s.grade() == 6 ? mixedform(first, second) : first + " X " + second + " = ____";
@@ -218,7 +218,7 @@ void Tposearit::layoutdivide(bool newoper)
         sentence = "(" + to_string(s.partnum1) + "÷" + to_string(s.partnum2) + ") X " + to_string(times) +
                    " = ____";
     }
-    if (s.wordform == 1 && !lesson_.tellstory())
+    if (s.wordform == 1 && !lesson_.tellstory(storytexts()))
         s.wordform = 0;
     if (s.wordform == 0)
         addsentence(sentence);

@@ -3,6 +3,8 @@
 // decorate the numbers with units, so the same layouts serve them too.
 #pragma once
 
+#include "wordq/poselitq.h"
+
 #include <string>
 
 class Lesson;
@@ -21,6 +23,8 @@ public:
     virtual std::string remaindertext();
     virtual std::string unitafter();
     virtual std::string unitbefore();
+    // Texts a story of this poser may borrow (a length with its unit); none here.
+    virtual Storytexts storytexts() const { return {}; }
 
     std::string firsttext_, parttext1_, parttext2_, secondtext_, resulttext_, remaindertext_,
         unitafter_, unitbefore_;

@@ -43,14 +43,17 @@ bool settopics(const std::string& list, Clioptions& o, std::string& error)
             o.decimals = true;
         else if (topic == "time" || topic == "clock")
             o.time = true;
-        else if (topic == "weight" || topic == "length" || topic == "money") {
-            error = "the " + topic + " questions are not ready yet";
-            return false;
-        } else if (topic == "all")
+        else if (topic == "weight" || topic == "kg")
+            o.weight = true;
+        else if (topic == "length" || topic == "cm")
+            o.length = true;
+        else if (topic == "money" || topic == "rm")
+            o.money = true;
+        else if (topic == "all")
             o.plus = o.multi = o.divide = true;
         else {
             error = "unknown topic \"" + topic +
-                    "\" (use plus, times, divide, numbers, fractions, decimals, time or all)";
+                    "\" (use plus, times, divide, numbers, fractions, decimals, weight, length, money, time or all)";
             return false;
         }
         if (comma == std::string::npos)
@@ -140,7 +143,8 @@ struct Consolelesson {
         lesson.state.gradebutton = "darjah" + std::to_string(o.grade);
         lesson.props.studentname = o.name;
         // No topics named: every arithmetic topic the grade's checklist offers.
-        const bool any = o.plus || o.multi || o.divide || o.numbers || o.fractions || o.decimals || o.time;
+        const bool any = o.plus || o.multi || o.divide || o.numbers || o.fractions || o.decimals || o.weight || o.length ||
+                         o.money || o.time;
         const Checklistlayout layout = withoutunbuilt(availability(o.grade), measures);
         auto offered = [&layout](Topicbox b) { return layout[b].visible && layout[b].enabled; };
         lesson.ticks.plusminus = (o.plus || !any) && offered(Topicbox::plusminus);
@@ -149,6 +153,9 @@ struct Consolelesson {
         lesson.ticks.num = o.numbers && offered(Topicbox::num);
         lesson.ticks.fract = o.fractions && offered(Topicbox::fract);
         lesson.ticks.deci = o.decimals && offered(Topicbox::deci);
+        lesson.ticks.kg = o.weight && offered(Topicbox::kg);
+        lesson.ticks.cm = o.length && offered(Topicbox::cm);
+        lesson.ticks.rm = o.money && offered(Topicbox::rm);
         lesson.ticks.time = o.time && offered(Topicbox::time);
         lesson.btnok2Click();
         if (lesson.ticks.num || lesson.ticks.fract || lesson.ticks.deci)
@@ -182,7 +189,8 @@ std::string usage()
            "                          [--workdir DIR] [--colour]\n"
            "       mathtuvo-cli worksheet --grade N [--count N] [--topics ...] [--language ...]\n"
            "                          [--seed S] [--date YYYY-MM-DD] [--workdir DIR]\n"
-           "Topics: plus, times, divide, numbers, fractions, decimals, time, all (arithmetic).\n"
+           "Topics: plus, times, divide, numbers, fractions, decimals, weight, length, money,\n"
+           "time, all (arithmetic).\n"
            "--date sets today's date for the calendar questions.\n"
            "In a drill, type the answer and press Enter; \"new\" (or n) gets a question,\n"
            "\"similar\" (or s) a similar one, \"quit\" (or q) ends.\n";

@@ -15,6 +15,7 @@ struct Clioptions {
     std::string name = "Pupil";
     bool plus = false, multi = false, divide = false;  // none given: all the grade allows
     bool numbers = false, fractions = false, decimals = false;
+    bool weight = false, length = false, money = false;  // g and kg, cm and m, $ and RM
     bool time = false;                                 // clock times
     std::optional<std::chrono::year_month_day> date;   // "today" for the calendar questions
     std::string language = "both";                     // "en", "ms" or "both"

@@ -116,10 +116,13 @@ void Lesson::askq()
     }
 }
 
-bool Lesson::tellstory()
+bool Lesson::tellstory(const Storytexts& lent)
 {
     if (litq) {
-        switch (litq->readwordproblem()) {
+        litq->storytexts = &lent;
+        const Tposelitq::Outcome outcome = litq->readwordproblem();
+        litq->storytexts = nullptr;
+        switch (outcome) {
         case Tposelitq::Outcome::written:
             return true;
         case Tposelitq::Outcome::nofile:

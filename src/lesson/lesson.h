@@ -20,6 +20,7 @@
 #include <string>
 
 class Tposelitq;
+struct Storytexts;
 
 // The answer to the question on screen as a pupil would type it (a worksheet's key).
 std::string expectedanswer(const LessonState& state);
@@ -63,7 +64,8 @@ public:
     // Has the word-problem poser tell the question as a story. False when none could be
     // told (a missing "litq.txt" is told to the pupil once): the section key is cleared so
     // the next story does not look for it, and the caller shows the question as a sentence.
-    bool tellstory();
+    // `lent` fills the story's text placeholders for this one telling.
+    bool tellstory(const Storytexts& lent = {});
     // Shows picture `kind` beside the question (0 none) and keeps it for repaints.
     void showpicture(int kind);
     // The topics of this lesson that questions can really come from: the ticks read at

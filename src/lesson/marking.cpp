@@ -59,7 +59,7 @@ std::string expectedanswer(const LessonState& s)
     default:
         if (s.remainder > 0)
             return std::to_string(s.resultnum) + " remainder " + std::to_string(s.remainder);
-        return s.answertext2 == "!!!" || s.answertext2.empty() ? s.answertext
+        return s.answertext2 == "!!!" || s.answertext2.empty() || s.answertext2 == s.answertext ? s.answertext
                                                                : s.answertext + " or " + s.answertext2;
     }
 }

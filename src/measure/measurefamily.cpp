@@ -1,5 +1,10 @@
 #include "measurefamily.h"
 
+#include "area.h"
+#include "currency.h"
+#include "unitnumbers.h"
+#include "unitposers.h"
+
 #include "arith/arithmetic.h"
 #include "lesson/lesson.h"
 #include "time/timetuvo.h"
@@ -19,25 +24,40 @@ constexpr std::array<uint8_t, 51> kindofdraw{
 
 }  // namespace
 
-Measurefamily::Measurefamily(Lesson& lesson) : lesson_(lesson) {}
+Measurefamily::Measurefamily(Lesson& lesson)
+    : posemeas(std::make_unique<Tposemeas>(lesson)), nummeas(std::make_unique<Tnummeas>(lesson)), lesson_(lesson)
+{
+    lesson_.lengthkind = 0;
+}
 
 Measurefamily::~Measurefamily() = default;
 
-bool Measurefamily::built(Category category) { return category == time; }
-
 bool Measurefamily::offers(Topicbox box) const
 {
-    switch (box) {
-    case Topicbox::kg: return built(weight);
-    case Topicbox::cm: return built(length);
-    case Topicbox::rm: return built(money);
-    case Topicbox::time: return built(time);
-    default: return false;
-    }
+    return box == Topicbox::kg || box == Topicbox::cm || box == Topicbox::rm || box == Topicbox::time;
 }
 
 void Measurefamily::readmeasureticks(const Ticks& ticks)
 {
+    // Every unit family can meet money: the money objects are there whenever one is ticked.
+    const auto moneyobjects = [this](bool anew) {
+        if (anew || !poserm)
+            poserm = std::make_unique<Tposerm>(lesson_);
+        if (anew || !numrm)
+            numrm = std::make_unique<Tnumrm>(lesson_);
+    };
+    if (ticks.kg) {
+        posekg = std::make_unique<Tposekg>(lesson_);
+        numkg = std::make_unique<Tnumkg>(lesson_);
+        moneyobjects(false);
+    }
+    if (ticks.cm) {
+        moneyobjects(false);
+        if (!area)
+            area = std::make_unique<Tarea>(lesson_);
+    }
+    if (ticks.rm)
+        moneyobjects(true);
     if (ticks.time)
         timetuvo = std::make_unique<Ttimetuvo>(lesson_);
 }
@@ -99,41 +119,156 @@ uint8_t Measurefamily::choosemeasurement(bool newoper, int grade, bool useweight
     return kind;
 }
 
-void Measurefamily::composemeasurement(uint8_t kind, int grade, [[maybe_unused]] std::string& composerout2)
+void Measurefamily::composemeasurement(uint8_t kind, int grade, std::string& composerout2)
 {
-    // composerout2 takes the number composer's question text for the unit kinds, which
-    // come with the weight, length and money posers.
-    Ttimetuvo* t = timetuvo.get();
-    if (!t)
-        return;
-    if (grade <= 2) {
-        if (kind == 17)
-            t->poseclock(grade, 17);
+    if (kind == 17 || (kind >= 12 && kind <= 19)) {
+        Ttimetuvo* t = timetuvo.get();
+        if (!t)
+            return;
+        if (grade <= 2) {
+            if (kind == 17)
+                t->poseclock(grade, 17);
+            return;
+        }
+        auto& random = lesson_.random;
+        switch (kind) {
+        case 12:
+        case 13:
+        case 16:
+            t->poseclock(grade, kind);
+            break;
+        case 14:
+            t->posecalendar(grade);
+            break;
+        case 18:
+            t->posebus(grade);
+            break;
+        case 19:
+            if (grade >= 4) {
+                // Grade 4 converts seconds and minutes, minutes and hours; later grades
+                // hours, days, weeks, months and years.
+                const int pair = grade == 4 ? random(2) + 3 : random(3);
+                t->poseunits(pair, random(4));
+            }
+            break;
+        default:
+            break;
+        }
         return;
     }
-    auto& random = lesson_.random;
+    composeunits(kind, grade, composerout2);
+}
+
+// Which grades each unit kind is written for; the chooser never draws another pair.
+static bool unitkindingrade(uint8_t kind, int grade)
+{
     switch (kind) {
-    case 12:
-    case 13:
-    case 16:
-        t->poseclock(grade, kind);
-        break;
-    case 14:
-        t->posecalendar(grade);
-        break;
-    case 18:
-        t->posebus(grade);
-        break;
-    case 19:
-        if (grade >= 4) {
-            // Grade 4 converts seconds and minutes, minutes and hours; later grades hours,
-            // days, weeks, months and years.
-            const int pair = grade == 4 ? random(2) + 3 : random(3);
-            t->poseunits(pair, random(4));
+    case 1: case 3: case 9: return grade == 3 || grade == 4;
+    case 2: case 38: return grade >= 3;
+    case 4: case 5: case 6: case 7: case 8: case 10: return grade >= 5;
+    case 11: return grade == 6;
+    case 20: case 21: case 22: case 28: return grade == 4;
+    case 23: case 24: case 25: case 26: case 27: case 32: return grade >= 5;
+    case 29: case 30: case 37: return grade == 3;
+    case 33: case 34: case 35: case 36: return grade >= 3;
+    case 39: return grade >= 4;
+    default: return false;
+    }
+}
+
+void Measurefamily::composeunits(uint8_t kind, int grade, std::string& composerout2)
+{
+    if (!unitkindingrade(kind, grade))
+        return;
+    const bool newoper = lesson_.props.newoper;
+    // The sums with units: the numbers are drawn as for arithmetic, then the unit poser
+    // lays them out.
+    const auto sentence = [&](Tposearit* poser, int op) {
+        if (!poser)
+            return;
+        pickoperation(lesson_, newoper, op == 0, op == 1, op == 2, false);
+        lesson_.box.clear();
+        switch (op) {
+        case 0: poser->layoutplusminus(newoper); break;
+        case 1: poser->layoutmulti(newoper); break;
+        default: poser->layoutdivide(newoper); break;
         }
+    };
+    std::string scratch;  // the number composer's answer; its object keeps it for the hand-over
+    const auto numbers = [&](Tnumplug* object, uint8_t numkind, int g) {
+        if (object)
+            object->composenumber(numkind, g, scratch, composerout2);
+    };
+    switch (kind) {
+    case 1: case 2: case 3:
+        if (kind == 2)
+            lesson_.showpicture(0);
+        sentence(posemeas.get(), kind - 1);
+        break;
+    case 20: case 21: case 22:
+        sentence(posekg.get(), kind - 20);
+        break;
+    case 29: case 30:
+        sentence(poserm.get(), kind - 29);
+        break;
+    case 4: numbers(nummeas.get(), 15, grade); break;
+    case 5: case 6: case 7: case 8: numbers(nummeas.get(), static_cast<uint8_t>(kind + 15), grade); break;
+    case 23: numbers(numkg.get(), 15, grade); break;
+    case 24: case 25: numbers(numkg.get(), static_cast<uint8_t>(kind - 4), 7); break;  // weights to the gram
+    case 26: case 27: numbers(numkg.get(), static_cast<uint8_t>(kind - 4), grade); break;
+    case 32: numbers(numrm.get(), 15, grade); break;
+    case 33: case 34: case 35: case 36: numbers(numrm.get(), static_cast<uint8_t>(kind - 13), grade); break;
+    case 9: posemeas->conversionquestion(*nummeas); break;
+    case 28:
+        if (posekg && numkg)
+            posekg->conversionquestion(*numkg);
+        break;
+    case 37:
+        if (poserm && numrm)
+            poserm->conversionquestion(*numrm);
+        break;
+    case 10: posemeas->perimeterquestion(); break;
+    case 11:
+        if (area)
+            area->trianglequestion();
+        break;
+    case 38:
+        if (poserm)
+            poserm->countmoneyquestion(grade);
+        break;
+    case 39:
+        if (poserm)
+            poserm->invoicequestion(grade);
         break;
     default:
         break;
+    }
+    rewritecurrency(lesson_, kind, grade);
+}
+
+Tnumplug* Measurefamily::numberobject(uint8_t kind) const
+{
+    if (kind >= 4 && kind <= 9)
+        return nummeas.get();
+    if (kind >= 23 && kind <= 28)
+        return numkg.get();
+    if (kind >= 32 && kind <= 37)
+        return numrm.get();
+    return nullptr;
+}
+
+void Measurefamily::handover(uint8_t kind)
+{
+    if (kind >= 1 && kind <= 3)
+        posemeas->lengthhandover();
+    else if (kind >= 20 && kind <= 22) {
+        if (posekg)
+            posekg->weighthandover();
+    } else if (kind == 29 || kind == 30 || kind == 38) {
+        if (poserm)
+            poserm->moneyhandover(kind);
+    } else if (Tnumplug* object = numberobject(kind)) {
+        object->handover();
     }
 }
 
@@ -160,11 +295,11 @@ void Measurefamily::ask(bool newoper)
 {
     auto& s = lesson_.state;
     const int grade = s.grade();
-    s.measkind = choosemeasurement(newoper, grade, s.useweight && built(weight), s.uselength && built(length),
-                                   s.usemoney && built(money), s.usetime && built(time));
+    s.measkind = choosemeasurement(newoper, grade, s.useweight, s.uselength, s.usemoney, s.usetime);
     // A kind that writes nothing must not leave the last question's answer to be typed.
     s.answertext.clear();
     composemeasurement(s.measkind, grade, s.composerout2);
+    handover(s.measkind);
 }
 
 bool Measurefamily::counts(const LessonState& s, const Checklistprops& props) const

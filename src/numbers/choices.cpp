@@ -268,16 +268,25 @@ void Tnumplug::multiplechoice(uint8_t k, int, std::string& answertext, std::stri
         // parts with different keys.
         std::array<long, 5> keys{};
         keys[0] = key({right.ansnum, right.ansden});
+        // A product is shown through the object's result text, which may round (a length
+        // to two places): two fractions that round alike would be two right-looking rows.
+        const auto shown = [&](const Tfractionq& q) { return k == 15 ? resulttext(q) : e.fractiontext(q, flanswer); };
+        rows[0] = shown(right);
         for (size_t i = 1; i < 5; ++i) {
-            do
+            for (;;) {
                 draw(answers[i]);
-            while (std::find(keys.begin(), keys.begin() + i, key({answers[i].ansnum, answers[i].ansden})) !=
-                   keys.begin() + i);
+                if (std::find(keys.begin(), keys.begin() + i, key({answers[i].ansnum, answers[i].ansden})) !=
+                    keys.begin() + i)
+                    continue;
+                Tfractionq whole = answers[i];
+                wrongwhole(whole);
+                rows[i] = shown(whole);
+                if (k != 15 || std::find(rows.begin(), rows.begin() + i, rows[i]) == rows.begin() + i)
+                    break;
+            }
             keys[i] = key({answers[i].ansnum, answers[i].ansden});
             wrongwhole(answers[i]);
         }
-        for (size_t i = 0; i < 5; ++i)
-            rows[i] = k == 15 ? resulttext(answers[i]) : e.fractiontext(answers[i], flanswer);
         separator = "\r\n";
         break;
     }
@@ -308,12 +317,12 @@ void Tnumplug::multiplechoice(uint8_t k, int, std::string& answertext, std::stri
     for (const auto& [from, to] : wholeparts)
         replaceall(text, from, to);
 
+    if (k == 15)
+        unitlines(text);
     bodycolour();
     lesson_.box.addline(text);
     // No scrolling back to the top: the box has no such call, and it is cleared before
     // every question, so a new question starts at its top anyway.
     answertext = answer;
     questiontext = text;
-    if (k == 15)
-        unitlines();
 }

@@ -17,7 +17,7 @@ std::string Tnumplug::firstunit() { return firstunit_ = ""; }
 std::string Tnumplug::secondunit() { return secondunit_ = ""; }
 std::string Tnumplug::thirdunit() { return thirdunit_ = ""; }
 std::string Tnumplug::resulttext(const Tfractionq& record) { return engine->fractiontext(record, flanswer); }
-void Tnumplug::unitlines() {}
+void Tnumplug::unitlines(std::string&) {}
 void Tnumplug::spare() {}
 
 int32_t Tnumplug::random(int32_t n) { return lesson_.random(n); }
@@ -129,8 +129,9 @@ void Tnumplug::handover()
     s.opkind = 0;
     s.remainder = 0;
     s.answertext = answer;
-    // A dollar answer is also right with "RM" in place of the "$".
-    if (thirdunit_ == "$" && !s.answertext.empty())
+    // A dollar answer is also right with "RM" in place of the "$" (and only a dollar
+    // answer: 345 cents is not "RM45").
+    if (!s.answertext.empty() && s.answertext[0] == '$')
         s.answertext2 = "RM" + s.answertext.substr(1);
 }
 

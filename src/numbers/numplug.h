@@ -38,7 +38,9 @@ public:
     virtual std::string secondunit();
     virtual std::string thirdunit();
     virtual std::string resulttext(const Tfractionq& record);
-    virtual void unitlines();
+    // Marks the unit in the multiplication line of a question's text before it goes into
+    // the box (the last line holding an "x").
+    virtual void unitlines(std::string& question);
     virtual void spare();
 
     // Is the number family installed in this working folder (a folder "numdll")?

@@ -152,13 +152,7 @@ void Ttimetuvo::tellstory(const std::string& wordsign, const std::string& englis
 {
     lesson_.state.wordsign = wordsign;
     lendclocks();
-    const Storytexts texts{astr, bstr, b1str};
-    if (lesson_.litq)
-        lesson_.litq->storytexts = &texts;
-    const bool told = lesson_.tellstory();
-    if (lesson_.litq)
-        lesson_.litq->storytexts = nullptr;
-    if (told)
+    if (lesson_.tellstory({astr, bstr, b1str}))
         return;
     // No story to tell: the same question in plain words, so that the answer asked for
     // is still the one on screen.

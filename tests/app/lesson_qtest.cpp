@@ -240,9 +240,11 @@ private slots:
             program.frmstart->darjah[grade - 1]->click();
             Tfrmscore* score = program.frmscore;
             QVERIFY(score);
-            // Weights, lengths and money wait for their posers; clock times are there.
+            // Every measurement box the grade allows is there to tick: weights from grade
+            // 4, lengths and money from grade 3.
             const auto layout = withoutunbuilt(availability(grade), *program.measures);
-            QVERIFY(!layout[Topicbox::kg].enabled && !layout[Topicbox::cm].enabled && !layout[Topicbox::rm].enabled);
+            QCOMPARE(layout[Topicbox::kg].enabled, grade >= 4);
+            QCOMPARE(layout[Topicbox::cm].enabled && layout[Topicbox::rm].enabled, grade >= 3);
             for (int i = 0; i < topicboxcount; ++i) {
                 QCOMPARE(score->box[i]->isVisibleTo(score), layout.boxes[i].visible);
                 QCOMPARE(score->box[i]->isEnabled(), layout.boxes[i].enabled);
@@ -251,7 +253,9 @@ private slots:
             score->bbtselectallClick();
             const Ticks t = score->ticks();
             QCOMPARE(t.multi, grade >= 2);
-            QVERIFY(t.plusminus && t.num && t.time && !t.kg && !t.cm && !t.rm);
+            QVERIFY(t.plusminus && t.num && t.time);
+            QCOMPARE(t.kg, grade >= 4);
+            QCOMPARE(t.cm && t.rm, grade >= 3);
         }
     }
 };

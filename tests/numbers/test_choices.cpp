@@ -523,10 +523,11 @@ public:
     {
         return "<" + std::to_string(r.whole) + " " + std::to_string(r.ansnum) + "/" + std::to_string(r.ansden) + ">";
     }
-    void unitlines() override
+    void unitlines(std::string& question) override
     {
         ++hooks;
-        boxathook = lesson_.box.text();
+        boxathook = question;
+        question += "<units>";
     }
 };
 
@@ -558,10 +559,11 @@ TEST_F(Choices, MultiplicationRowsUseTheObjectsResultTextAndThenItsHook)
     EXPECT_EQ(l[1], "   --- x 3 =");
     EXPECT_EQ(l[2], "     6 ");
     EXPECT_THAT(questiontext, EndsWith("\r\n\na. \r\n<1 1/2>\r\nb. \r\n<0 3/5>\r\nc. \r\n<0 3/4>\r\n"
-                                       "d. \r\n<0 2/3>\r\ne. \r\n<2 0/1>\r\n"));
+                                       "d. \r\n<0 2/3>\r\ne. \r\n<2 0/1>\r\n<units>"));
     EXPECT_EQ(answertext, "e");
     EXPECT_EQ(own.hooks, 1);
-    EXPECT_THAT(own.boxathook, EndsWith(questiontext));
+    // The hook marks the question before it goes into the box.
+    EXPECT_THAT(rig.box.text(), EndsWith("<units>"));
     EXPECT_EQ(rig.box.texts()[1], "Multiply the following :");
     EXPECT_EQ(rig.box.texts()[3], "Darabkan :");
 }
