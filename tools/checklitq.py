@@ -7,9 +7,9 @@ The file is read twice:
    format faults with line numbers;
 2. through a model of the program's word-problem reader (find the grade header, then the
    section header, read the count, find entry "&n.", read lines up to the one holding
-   "&"), for every grade, every section the arithmetic, number and time posers ask for at
-   that grade and every problem number, to prove that each problem is found and read as
-   intended, and that the clock stories ask for their clock faces.
+   "&"), for every grade, every section the arithmetic, number, time and measurement
+   posers ask for at that grade and every problem number, to prove that each problem is
+   found and read as intended, and that the clock and shape stories ask for their pictures.
 
 Usage:
     tools/checklitq.py [FILE]            check (default: data/litq.txt next to tools/)
@@ -36,27 +36,49 @@ PERCENT_STORIES = [("1", "p"), ("1", "p1"), ("1", "p2")]
 # the date some days on (m6) and the date and time some days and hours on (m7) from grade 5.
 CLOCK_STORIES = [("0", "t+"), ("0", "t-"), ("0", "td")]
 DATE_STORIES = [("1", "m5"), ("1", "m6"), ("1", "m7")]
+# The measurement poser's stories. House style:
+# - #1m multiplies a length: *astr* is the length with its unit ("12m" or "45cm", m or cm
+#   at random), so the story never names a unit and never uses *a*; *b* is the multiplier,
+#   best told as "*b* of these ..." so that a rare 1 still reads right. From grade 5 a
+#   length can be 10000m and the answer millions of metres: roads, cables, railway track,
+#   rolls of cloth, not a child's ribbon.
+# - #1m1..#1m4 and #1ma go with a picture that carries the numbers as labels ("12cm"); the
+#   story writes every length as *a*cm, as the label does, and says what the picture
+#   cannot: which sides are equal, that AC runs through B, which side the shapes share.
+# - Marking compares the answer exactly, so every story ends with a sample answer in the
+#   expected form: the length with its unit ("Sample answer: 36cm"), and for the yellow
+#   triangle's area (#1ma) the number only, as the story must say ("Write the number only").
+# - #1m2 and #1m4 may be squares (DC is never shorter than AD): never call DC longer.
+LENGTH_STORIES = [("1", "m")]
+SHAPE_STORIES = [("1", "m1"), ("1", "m2"), ("1", "m3"), ("1", "m4")]
+AREA_STORIES = [("1", "ma")]
 REQUIRED = {
     1: [("0", "+"), ("0", "-")],
     2: [("0", "+"), ("0", "-"), ("1", ""), ("2", "")],
-    3: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")] + CLOCK_STORIES,
-    4: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")] + CLOCK_STORIES,
+    3: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")] + CLOCK_STORIES + LENGTH_STORIES,
+    4: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")] + CLOCK_STORIES + LENGTH_STORIES,
     5: [("0", k) for k in ARITH_0] + [("1", ""), ("2", "")] + FRACTION_STORIES
-       + CLOCK_STORIES + DATE_STORIES,
+       + CLOCK_STORIES + DATE_STORIES + LENGTH_STORIES + SHAPE_STORIES,
     6: [("0", k) for k in ARITH_0] + [("1", ""), ("2", ""), ("2", "hr"), ("2", "dy")]
-       + FRACTION_STORIES + PERCENT_STORIES + CLOCK_STORIES + DATE_STORIES,
+       + FRACTION_STORIES + PERCENT_STORIES + CLOCK_STORIES + DATE_STORIES
+       + LENGTH_STORIES + SHAPE_STORIES + AREA_STORIES,
 }
+MEASURE_STORIES = LENGTH_STORIES + SHAPE_STORIES + AREA_STORIES
 
 
 def fewest(sect):
-    """Fewest problems a section may hold; the time sections came with five each."""
-    return 5 if sect in CLOCK_STORIES + DATE_STORIES else 4
+    """Fewest problems a section may hold; the time and measurement sections came with
+    five each."""
+    return 5 if sect in CLOCK_STORIES + DATE_STORIES + MEASURE_STORIES else 4
 
 
 # Picture a story's terminator asks for: one clock face (4) showing the time the story
-# starts from, or two (5), the upper one the start and the lower one the end. Every other
-# story ends in "&///".
-PICTURE = {("0", "t+"): 4, ("0", "t-"): 4, ("0", "td"): 5}
+# starts from, or two (5), the upper one the start and the lower one the end; the segment
+# A-B-C (1), the rectangle ABCD (2), the rectangle with a triangle on its side (3), the
+# rectangle with the notch BEC (7), the square, tall rectangle and yellow triangle (8).
+# Every other story ends in "&///".
+PICTURE = {("0", "t+"): 4, ("0", "t-"): 4, ("0", "td"): 5,
+           ("1", "m1"): 1, ("1", "m2"): 2, ("1", "m3"): 3, ("1", "m4"): 7, ("1", "ma"): 8}
 
 
 def terminator(sect):
@@ -79,6 +101,12 @@ def placeholder_rule(grade, opkind, key, lang):
         return {"b"}, None, {"b"}  # the minutes; the clock shows the time
     if sig == "0td":
         return set(), None, set()  # both times are on the clocks
+    if sig == "1m":
+        return {"astr", "b"}, None, {"astr", "b"}  # the length comes with its unit
+    if sig in ("1m1", "1m2", "1m4", "1ma"):
+        return {"a", "b"}, None, {"a", "b"}
+    if sig == "1m3":
+        return {"a1", "a2", "b"}, None, {"a1", "a2", "b"}
     if sig in ("1m5", "1m6"):
         return {"astr", "bstr"}, None, {"astr", "bstr"}
     if sig == "1m7":
@@ -166,10 +194,41 @@ def sample_time(grade, key, rnd):
                                "am" if end.hour < 12 else "pm"))
 
 
+def sample_measure(grade, key, rnd):
+    """What the measurement poser sets for its stories, and the expected answer."""
+    if key == "m":
+        if grade <= 4:
+            a, b = 1 + rnd.randrange(100), 2 + rnd.randrange(9 if grade == 3 else 21)
+        else:
+            r = rnd.randrange(3)
+            a = [1 + rnd.randrange(10000), 10 * (1 + rnd.randrange(10)),
+                 1000 * (1 + rnd.randrange(10))][r]
+            b = 2 + rnd.randrange([99, 9999, 499][r])
+        unit = rnd.choice(["m", "cm"])
+        return {"astr": "%d%s" % (a, unit), "b": b}, "%d%s" % (a * b, unit)
+    if key == "m3":
+        a1 = 1 + rnd.randrange(10)
+        a2 = a1 + rnd.randrange(10)
+        b = a2 + 1 + rnd.randrange(5)
+        return {"a1": a1, "a2": a2, "b": b}, "%dcm" % (a1 + 3 * a2 + b)
+    if key == "ma":
+        a = 6 + 2 * rnd.randrange(10)
+        b = a + 1 + rnd.randrange(10)
+        return {"a": a, "b": b}, a * b // 2
+    if key == "m1":
+        a, b = 1 + rnd.randrange(100), 2 + rnd.randrange(10)
+        return {"a": a, "b": b}, "%dcm" % (a * (b + 1))
+    a = 1 + rnd.randrange(10)
+    b = a + rnd.randrange(90)
+    return {"a": a, "b": b}, "%dcm" % ((2 * a + b) if key == "m2" else (3 * a + 2 * b))
+
+
 def sample_numbers(grade, opkind, key, rnd):
     """Numbers as the arithmetic posers draw them, and the expected answer."""
     if (opkind, key) in CLOCK_STORIES + DATE_STORIES:
         return sample_time(grade, key, rnd)
+    if (opkind, key) in MEASURE_STORIES:
+        return sample_measure(grade, key, rnd)
     n = {"a": 0, "a1": 0, "a2": 0, "b": 0, "c1": 0}
     sig = opkind + key
     if sig in ("0+", "0-"):
@@ -294,6 +353,33 @@ WORDS = {
     ("1", "m7"): {"English": [r"\bwhen\b"], "Malay": [r"\bbilakah\b"]},
 }
 WORDS[("0", "t-")] = WORDS[("0", "t+")]
+# The shape stories: what the picture cannot say.
+WORDS.update({
+    ("1", "m"): {"English": [r"\bhow (long|much|far)\b|\btotal length\b"],
+                 "Malay": [r"\bberapakah (jumlah )?(panjang|jarak)\b"]},
+    ("1", "m1"): {"English": [r"\*b\* times as (long|far) as\b", r"\bAC\b|\bA to C\b"],
+                  "Malay": [r"\*b\* kali\b", r"\bAC\b|\bA ke C\b", r"\bberapakah (panjang|jarak)\b"]},
+    ("1", "m2"): {"English": [r"\brectangle\b"],
+                  "Malay": [r"\bsegi empat tepat\b", r"\bberapakah\b"]},
+    ("1", "m3"): {"English": [r"\brectangle\b", r"\btriangle\b", r"\btop and bottom\b",
+                              r"\bbase of the triangle is as long as the bottom of the rectangle\b",
+                              r"\bslanted side\b"],
+                  "Malay": [r"\bsegi empat tepat\b", r"\bsegi tiga\b", r"\bsisi atas dan sisi bawah",
+                            r"\btapak segi tiga itu sama panjang dengan sisi bawah segi empat tepat\b",
+                            r"\bsisi condong\b", r"\bberapakah\b"]},
+    ("1", "m4"): {"English": [r"\bABECD\b", r"\btriangle BEC\b", r"\bCE and EB are each as long as AD\b"],
+                  "Malay": [r"\bABECD\b", r"\bsegi tiga BEC\b",
+                            r"\bCE dan EB masing-masing sama dengan panjang AD\b", r"\bberapakah\b"]},
+    ("1", "ma"): {"English": [r"\byellow triangle\b", r"\barea\b", r"\bsquare centimetres\b",
+                              r"\bwrite the number only\b"],
+                  "Malay": [r"\bsegi tiga kuning\b", r"\bluas\b", r"\bsentimeter persegi\b",
+                            r"\btulis nombornya sahaja\b"]},
+})
+# Where a story's lengths come from the picture's labels, written as the labels show them.
+LABELLED = {("1", "m1"): {"a"}, ("1", "m2"): {"a", "b"}, ("1", "m3"): {"a1", "a2", "b"},
+            ("1", "m4"): {"a", "b"}, ("1", "ma"): {"a", "b"}}
+# A unit in a #1m story: *astr* brings its own.
+UNIT = r"\b(m|cm|km|metres?|centimetres?|kilometres?|meter|sentimeter|kilometer)\b"
 
 # Wording that makes children count days inclusively ("the holiday lasts ...").
 INCLUSIVE = {"English": r"\blast(s|ed)?\b|\bhow long\b", "Malay": r"\bberlangsung\b|\bberapa lama\b"}
@@ -330,6 +416,12 @@ def answer_forms(grade, sect, lang):
         return [(DATE_HINT[lang], DATE_FORM, real_date, True)]
     if key == "m7":
         return [(SAMPLE[lang], DATE_FORM + ", " + CLOCK_FORM + "(?:am|pm)", real_date, True)]
+    if sect in LENGTH_STORIES:
+        return [(SAMPLE[lang], r"[1-9][0-9]*(?:m|cm)", None, True)]
+    if sect in SHAPE_STORIES:
+        return [(SAMPLE[lang], r"[1-9][0-9]*cm", None, True)]
+    if sect in AREA_STORIES:
+        return [(SAMPLE[lang], r"[1-9][0-9]*", None, True)]
     return None
 
 
@@ -640,10 +732,18 @@ class Checker:
                 self.fault(no, "Malay part has no 'Berapa...' question")
 
     def time_story(self, no, grade, sect, lang, full):
-        """The time stories' wording and numbers, for one language part."""
+        """The time and measurement stories' wording and numbers, for one language part."""
         for want in WORDS.get(sect, {}).get(lang, []):
             if not re.search(want, full, re.IGNORECASE):
                 self.fault(no, "%s part lacks /%s/" % (lang, want))
+        for p in LABELLED.get(sect, ()):
+            if re.search(r"\*%s\*(?!cm)" % p, full):
+                self.fault(no, "%s part: *%s* is a length the picture labels, write it *%s*cm"
+                           % (lang, p, p))
+        if sect in LENGTH_STORIES:
+            told = re.sub(re.escape(SAMPLE[lang]) + r"\S*", " ", full)
+            if re.search(UNIT, told, re.IGNORECASE):
+                self.fault(no, "%s part names a unit: *astr* brings its own" % lang)
         if sect == ("1", "m5") and re.search(INCLUSIVE[lang], full, re.IGNORECASE):
             self.fault(no, "%s part asks how long something lasts: children count the days "
                            "inclusively, the program does not" % lang)
@@ -683,8 +783,14 @@ class Checker:
                 if count < fewest(sect):
                     self.fault(hdr + 1, "grade %d section %s has %d problems, fewer than %d"
                                % (g, name, count, fewest(sect)))
+                forms = answer_forms(g, sect, "English") or []
                 for n in range(1, count + 1):
                     nums, answer = sample_numbers(g, sect[0], sect[1], rnd)
+                    # what the program expects has the form the sample answers show
+                    for _, form, test, _ in forms[:1]:
+                        if not re.fullmatch(form, str(answer)) or (test and not test(str(answer))):
+                            self.fault(hdr + 1, "grade %d %s expects %r, not of the form %s"
+                                       % (g, name, answer, form))
                     try:
                         entry, out, picture, err = read_problem(self.lines, g, sect[0],
                                                                 sect[1], n, nums)

@@ -12,24 +12,27 @@
 
 namespace {
 
+const Storytexts times{"8.12.2026", "15.12.2026", "3hari 5jam"};
+const Storytexts length{"12m", "", ""};
+
 struct Section {
     int opkind;
     std::string key;
-    int lowest, highest;  // grades
-    bool times = false;   // the time poser lends the story its date and duration texts
-    int picture = 0;      // clock faces the story asks for: 4 one, 5 two
+    int lowest, highest;                 // grades
+    const Storytexts* texts = nullptr;   // what the poser lends the story: dates, a length
+    int picture = 0;                     // the question picture the story asks for
 };
 
 const Section sections[] = {
     {0, "+", 1, 2},   {0, "-", 1, 2},   {0, "++", 3, 6}, {0, "+-", 3, 6}, {0, "-+", 3, 6},
     {0, "--", 3, 6},  {0, "2+", 3, 6},  {1, "", 2, 6},   {2, "", 2, 6},   {2, "hr", 6, 6},
     {2, "dy", 6, 6},  {1, "f1", 5, 6},  {1, "f2", 5, 6}, {1, "p", 6, 6},  {1, "p1", 6, 6},
-    {1, "p2", 6, 6},  {0, "t+", 3, 6, true, 4},  {0, "t-", 3, 6, true, 4},
-    {0, "td", 3, 6, true, 5},  {1, "m5", 5, 6, true},  {1, "m6", 5, 6, true},
-    {1, "m7", 5, 6, true},
+    {1, "p2", 6, 6},  {0, "t+", 3, 6, &times, 4},  {0, "t-", 3, 6, &times, 4},
+    {0, "td", 3, 6, &times, 5},  {1, "m5", 5, 6, &times},  {1, "m6", 5, 6, &times},
+    {1, "m7", 5, 6, &times},     {1, "m", 3, 6, &length},   {1, "m1", 5, 6, nullptr, 1},
+    {1, "m2", 5, 6, nullptr, 2}, {1, "m3", 5, 6, nullptr, 3}, {1, "m4", 5, 6, nullptr, 7},
+    {1, "ma", 6, 6, nullptr, 8},
 };
-
-const Storytexts times{"8.12.2026", "15.12.2026", "3hari 5jam"};
 
 // How many problems the file holds in each grade's section, read from its count lines.
 std::map<std::string, int> counts(const Workfolder& folder)
@@ -74,8 +77,7 @@ TEST(Shippedlitq, EverySectionOfEveryGradeTellsEachStoryInBothLanguages)
                 lesson.state.secondnum = -7;
                 lesson.state.resultnum = 113;
                 Tposelitq reader(lesson);
-                if (section.times)
-                    reader.storytexts = &times;
+                reader.storytexts = section.texts;
                 ASSERT_EQ(reader.readwordproblem(), Tposelitq::Outcome::written) << where << " &" << pick;
                 EXPECT_TRUE(view.messages.empty());
                 EXPECT_EQ(view.picture, section.picture) << where << " &" << pick;
@@ -92,7 +94,7 @@ TEST(Shippedlitq, EverySectionOfEveryGradeTellsEachStoryInBothLanguages)
             }
         }
     }
-    EXPECT_GE(stories, 61 * 4);
+    EXPECT_GE(stories, 74 * 4);
 }
 
 }  // namespace
