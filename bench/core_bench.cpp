@@ -18,13 +18,20 @@ public:
     void setcolour(uint32_t) override {}
     void setfont(const std::string&, int, bool, bool) override {}
     void addline(const std::string& text) override { lines.push_back(text); }
-    std::string text() const override { return lines.empty() ? std::string() : lines.back(); }
+    std::string text() const override
+    {
+        std::string all;
+        for (size_t i = 0; i < lines.size(); ++i)
+            all += (i ? "\r\n" : "") + lines[i];
+        return all;
+    }
 };
 
 class Quietview final : public Exerciseview {
 public:
+    bool malay = false;
     bool englishdown() const override { return false; }
-    bool malaydown() const override { return false; }
+    bool malaydown() const override { return malay; }
     bool practicedown() const override { return true; }
     void setpracticedown(bool) override {}
     bool timerdown() const override { return false; }
@@ -133,6 +140,36 @@ BENCHMARK(timekind)
     ->ArgsProduct({{12, 13, 16, 14, 18}, {3, 6}})
     ->Args({19, 4})
     ->Args({19, 6})
+    ->Unit(benchmark::kMicrosecond);
+
+// Each length, weight and money kind (first argument) through askq as a similar question
+// at a grade that asks it (second), in both languages or Malay only (third, the ringgit
+// rewrites); the length multiplication and the perimeter and triangle stories read
+// litq.txt when they are told as stories.
+void unitkind(benchmark::State& state)
+{
+    const auto kind = static_cast<uint8_t>(state.range(0));
+    Fixture f(static_cast<int>(state.range(1)), false, false, false);
+    f.view.malay = state.range(2) == 1;
+    Measurefamily measures(f.lesson);
+    f.lesson.measures = &measures;
+    Ticks ticks;
+    ticks.kg = ticks.cm = ticks.rm = true;
+    measures.lessonstart(ticks);
+    f.lesson.state.useweight = f.lesson.state.uselength = f.lesson.state.usemoney = true;
+    f.lesson.props.topic = 2;
+    f.lesson.props.newoper = true;
+    f.lesson.lengthkind = kind;
+    for (auto _ : state) {
+        f.lesson.askq();
+        benchmark::DoNotOptimize(f.lesson.state.answertext);
+    }
+}
+BENCHMARK(unitkind)
+    ->ArgsProduct({{1, 2, 3, 9, 29, 30, 37, 33, 38}, {3}, {0, 1}})
+    ->ArgsProduct({{20, 21, 22, 28, 39}, {4}, {0}})
+    ->ArgsProduct({{4, 5, 6, 7, 8, 10, 23, 24, 25, 26, 27, 32, 33, 34, 35, 36, 38, 39}, {5}, {0, 1}})
+    ->ArgsProduct({{2, 11}, {6}, {0}})
     ->Unit(benchmark::kMicrosecond);
 
 void marking(benchmark::State& state)
