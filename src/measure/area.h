@@ -1,5 +1,5 @@
-// The area of a right triangle, told as a story beside a square, a taller rectangle and
-// the triangle between them.
+// The area of a triangle from its base and height, told as a story beside a square, a
+// taller rectangle and the triangle between them.
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Two length stories with pictures: the perimeter of a segment or a shape, and the area
-// of a right triangle. The numbers and the labels the picture shows are set here; the
+// of a triangle. The numbers and the labels the picture shows are set here; the
 // story comes from the word-problem file.
 #include "area.h"
 #include "lesson/lesson.h"
@@ -52,7 +52,7 @@ void Tposemeas::perimeterquestion()
         secondtext_ = cm(s.secondnum);
         sentence = "2 X " + cm(s.firstnum) + " + " + cm(s.secondnum) + " = ____";
         break;
-    case 2:  // a rectangle with a right triangle on its side
+    case 2:  // a rectangle with a triangle on its side
         s.wordsign = "m3";
         s.partnum1 = random(10) + 1;
         s.partnum2 = s.partnum1 + random(10);

@@ -11,12 +11,17 @@
 #include "wordq/picturetext.h"
 #include "wordq/poselitq.h"
 
+#include <QFontInfo>
 #include <QImage>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <filesystem>
+#include <set>
 #include <stdexcept>
 
 namespace {
@@ -174,6 +179,65 @@ private slots:
         QVERIFY(pane->accessibleDescription().isEmpty());
         QVERIFY(io.redposeq->toPlainText().contains(QStringLiteral("c.Miri      Marudi   ")));
         keep(&io, "bus");
+        program.io.window = nullptr;
+    }
+
+    void unitquestionsshowtheirtablesnotesandshapes()
+    {
+        QTemporaryDir dir;
+        std::filesystem::copy_file(std::filesystem::path(MATHTUVO_DATA_DIR) / "litq.txt",
+                                   std::filesystem::path(dir.path().toStdString()) / "litq.txt");
+        Program program(dir.path().toStdString());
+        Lesson& lesson = program.lesson;
+        Measurefamily measures(lesson);
+        lesson.measures = &measures;
+        lesson.state.gradebutton = "darjah6";
+        lesson.props.studentname = "Aina";
+        lesson.ticks.kg = lesson.ticks.cm = lesson.ticks.rm = true;
+        Tfrmio io(lesson);
+        program.io.window = &io;
+        io.resize(1000, 640);
+        io.show();
+        lesson.btnok2Click();
+        program.random.seed(11);
+        lesson.props.topic = 2;
+        lesson.props.newoper = true;  // a similar question keeps the kind asked for
+        const auto ask = [&](int kind) {
+            lesson.lengthkind = kind;
+            lesson.askq();
+            return io.redposeq->toPlainText();
+        };
+
+        // The invoice's columns only line up in a font whose letters are all as wide.
+        QVERIFY(ask(39).contains(QStringLiteral("| Quantity | Description | Unit Price |  Price      |")));
+        QTextCursor table(io.redposeq->document()->findBlockByNumber(4));
+        QVERIFY(QFontInfo(table.charFormat().font()).fixedPitch());
+        keep(&io, "invoice");
+
+        io.Spbmal->setChecked(true);
+        const QString notes = ask(38);
+        QVERIFY(notes.contains(QStringLiteral(" keping RM")) && !notes.contains(QLatin1Char('$')));
+        QVERIFY(!ask(35).contains(QLatin1Char('$')));
+        ask(38);
+        keep(&io, "countmoney-malay");
+        io.Spbmal->setChecked(false);
+
+        // Every perimeter story brings its shape, and the pane says the sides it labels.
+        std::set<int> shapes;
+        for (int i = 0; i < 200 && shapes.size() < 4; ++i) {
+            ask(10);
+            const int kind = io.picture->kind();
+            QVERIFY2(kind == 1 || kind == 2 || kind == 3 || kind == 7, qPrintable(QString::number(kind)));
+            if (shapes.insert(kind).second)
+                keep(&io, ("perimeter" + std::to_string(kind)).c_str());
+            const std::string& label = lesson.picture.sidelabels[kind == 3 ? 1 : 0];
+            QVERIFY(io.picture->accessibleDescription().contains(QString::fromStdString(label)));
+        }
+        QCOMPARE(shapes.size(), size_t{4});
+        ask(11);
+        QCOMPARE(io.picture->kind(), 8);
+        QVERIFY(io.picture->accessibleDescription().contains(QString::fromStdString(lesson.picture.arealabel1)));
+        keep(&io, "triangle");
         program.io.window = nullptr;
     }
 
