@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <sstream>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -105,9 +106,12 @@ Workfolder::Lines Workfolder::readlines(const std::string& name) const
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return result;
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // Read in one go: the word problems are read for every story told.
+    std::ostringstream whole;
+    whole << in.rdbuf();
     if (in.bad())
         return result;
+    std::string text = std::move(whole).str();
 
     if (!validutf8(text))
         text = fromcp1252(text);

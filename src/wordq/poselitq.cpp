@@ -64,13 +64,14 @@ constexpr size_t longestline = 255;
 // "[3" plus anything up to 82 characters in all.
 bool isgradeheader(const std::string& line, const std::string& key)
 {
-    return erasechars(line, 2, 80) == key;
+    return line.starts_with(key) && erasechars(line, 2, 80) == key;
 }
 
 // "#0+" with blanks or anything else only after the fourth character, up to 84 in all.
 bool issectionheader(const std::string& line, const std::string& key)
 {
-    return trimmed(erasechars(line, 4, 80)) == key;
+    // Most lines are story lines; only one holding the key's "#" can be a header.
+    return line.find('#') != std::string::npos && trimmed(erasechars(line, 4, 80)) == key;
 }
 
 // "&2." with the problem's first line after the ".", up to 81 characters in all.
