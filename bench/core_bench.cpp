@@ -115,25 +115,33 @@ void numberkind(benchmark::State& state)
 }
 BENCHMARK(numberkind)->DenseRange(1, 24)->Unit(benchmark::kMicrosecond);
 
-// Each time kind (first argument) through askq as a similar question at a grade that asks
-// it (second); the clock stories and grade 6's date stories read litq.txt each time.
-void timekind(benchmark::State& state)
+// Asks one measurement kind (first argument) again and again through askq, as similar
+// questions at a grade that asks it (second), the measurement ticks given.
+void measurementkind(benchmark::State& state, Fixture& f, const Ticks& ticks)
 {
-    const auto kind = static_cast<uint8_t>(state.range(0));
-    Fixture f(static_cast<int>(state.range(1)), false, false, false);
     Measurefamily measures(f.lesson);
     f.lesson.measures = &measures;
-    Ticks ticks;
-    ticks.time = true;
     measures.lessonstart(ticks);
-    f.lesson.state.usetime = true;
+    f.lesson.state.useweight = ticks.kg;
+    f.lesson.state.uselength = ticks.cm;
+    f.lesson.state.usemoney = ticks.rm;
+    f.lesson.state.usetime = ticks.time;
     f.lesson.props.topic = 2;
     f.lesson.props.newoper = true;
-    f.lesson.lengthkind = kind;
+    f.lesson.lengthkind = static_cast<int>(state.range(0));
     for (auto _ : state) {
         f.lesson.askq();
         benchmark::DoNotOptimize(f.lesson.state.answertext);
     }
+}
+
+// Each time kind; the clock stories and grade 6's date stories read litq.txt each time.
+void timekind(benchmark::State& state)
+{
+    Fixture f(static_cast<int>(state.range(1)), false, false, false);
+    Ticks ticks;
+    ticks.time = true;
+    measurementkind(state, f, ticks);
 }
 BENCHMARK(timekind)
     ->ArgsProduct({{17}, {1, 2}})
@@ -148,22 +156,11 @@ BENCHMARK(timekind)
 // litq.txt when they are told as stories.
 void unitkind(benchmark::State& state)
 {
-    const auto kind = static_cast<uint8_t>(state.range(0));
     Fixture f(static_cast<int>(state.range(1)), false, false, false);
     f.view.malay = state.range(2) == 1;
-    Measurefamily measures(f.lesson);
-    f.lesson.measures = &measures;
     Ticks ticks;
     ticks.kg = ticks.cm = ticks.rm = true;
-    measures.lessonstart(ticks);
-    f.lesson.state.useweight = f.lesson.state.uselength = f.lesson.state.usemoney = true;
-    f.lesson.props.topic = 2;
-    f.lesson.props.newoper = true;
-    f.lesson.lengthkind = kind;
-    for (auto _ : state) {
-        f.lesson.askq();
-        benchmark::DoNotOptimize(f.lesson.state.answertext);
-    }
+    measurementkind(state, f, ticks);
 }
 BENCHMARK(unitkind)
     ->ArgsProduct({{1, 2, 3, 9, 29, 30, 37, 33, 38}, {3}, {0, 1}})

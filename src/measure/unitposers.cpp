@@ -25,9 +25,9 @@ std::string withoutfirstminus(std::string text)
     return text;
 }
 
-// A conversion's heading: English in black unless Malay only, Malay in blue unless
-// English only, then an empty line.
-void heading(Lesson& lesson, const std::string& english, const std::string& malay)
+// English in black unless Malay only, Malay in blue unless English only; a heading has
+// an empty line after it.
+void bothlanguages(Lesson& lesson, const std::string& english, const std::string& malay, bool heading = true)
 {
     auto& box = lesson.box;
     box.setcolour(colours::black);
@@ -36,7 +36,8 @@ void heading(Lesson& lesson, const std::string& english, const std::string& mala
     box.setcolour(colours::blue);
     if (!lesson.view.englishdown())
         box.addline(malay);
-    box.addline("");
+    if (heading)
+        box.addline("");
     box.setcolour(colours::black);
 }
 
@@ -83,13 +84,13 @@ std::string Tposeunit::unitbefore() { return unitbefore_ = units_.small; }
 
 void Tposeunit::smallunitheading()
 {
-    heading(lesson_, "Convert the following to " + units_.small + ":", "Tukar kepada " + units_.small + ":");
+    bothlanguages(lesson_, "Convert the following to " + units_.small + ":", "Tukar kepada " + units_.small + ":");
 }
 
 void Tposeunit::mixedunitheading()
 {
     const std::string example = "1" + units_.big + " 2" + units_.small + " :";
-    heading(lesson_, "Convert the following to " + units_.big + " and " + units_.small + ", Example: " + example,
+    bothlanguages(lesson_, "Convert the following to " + units_.big + " and " + units_.small + ", Example: " + example,
             "Tukar kepada " + units_.big + " dan " + units_.small + ", Contoh: " + example);
 }
 
@@ -173,11 +174,11 @@ std::string Tposerm::remaindertext() { return remaindertext_ = "$" + to_string(l
 std::string Tposerm::unitafter() { return unitafter_ = "$"; }
 std::string Tposerm::unitbefore() { return unitbefore_ = "ct"; }
 
-void Tposerm::smallunitheading() { heading(lesson_, "Convert the following to cent:", "Tukar kepada sen:"); }
+void Tposerm::smallunitheading() { bothlanguages(lesson_, "Convert the following to cent:", "Tukar kepada sen:"); }
 
 void Tposerm::mixedunitheading()
 {
-    heading(lesson_, "Convert the following to $ , Example: $1.05 :", "Tukar kepada RM, Contoh: RM1.05");
+    bothlanguages(lesson_, "Convert the following to $ , Example: $1.05 :", "Tukar kepada RM, Contoh: RM1.05");
 }
 
 void Tposerm::conversionquestion(Tnumplug& numbers)
@@ -202,15 +203,8 @@ void Tposerm::conversionquestion(Tnumplug& numbers)
         malay = "  " + to_string(s.firstnum) + " sen = _________";
         numbers.answer = "$" + to_string(s.firstnum / 100) + "." + integer(s.firstnum % 100, 0, 2);
     }
-    auto& box = lesson_.box;
     lesson_.questionline = english;
-    box.setcolour(colours::black);
-    if (!lesson_.view.malaydown())
-        box.addline(english);
-    box.setcolour(colours::blue);
-    if (!lesson_.view.englishdown())
-        box.addline(malay);
-    box.setcolour(colours::black);
+    bothlanguages(lesson_, english, malay, false);
     finishconversion(lesson_);
 }
 

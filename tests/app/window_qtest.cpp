@@ -44,6 +44,39 @@ void keep(QWidget* widget, const char* name)
         widget->grab().save(QString::fromUtf8(folder) + QLatin1Char('/') + QLatin1String(name) + ".png");
 }
 
+// The shipped word problems in a folder of their own.
+std::string withstories(const QTemporaryDir& dir)
+{
+    std::filesystem::copy_file(std::filesystem::path(MATHTUVO_DATA_DIR) / "litq.txt",
+                               std::filesystem::path(dir.path().toStdString()) / "litq.txt");
+    return dir.path().toStdString();
+}
+
+// A measurement lesson of the grade with the ticks given, started in an exercise window
+// of 1000 x 640, the program's generator seeded.
+struct Measurelesson {
+    Measurelesson(int grade, const Ticks& ticks, uint32_t seed)
+        : program(withstories(dir)), lesson(program.lesson), measures(lesson), io(lesson)
+    {
+        lesson.measures = &measures;
+        lesson.state.gradebutton = "darjah" + std::to_string(grade);
+        lesson.props.studentname = "Aina";
+        lesson.ticks = ticks;
+        program.io.window = &io;
+        io.resize(1000, 640);
+        io.show();
+        lesson.btnok2Click();
+        program.random.seed(seed);
+    }
+    ~Measurelesson() { program.io.window = nullptr; }
+
+    QTemporaryDir dir;
+    Program program;
+    Lesson& lesson;
+    Measurefamily measures;
+    Tfrmio io;
+};
+
 }  // namespace
 
 // An object whose event handler fails.
@@ -126,22 +159,12 @@ private slots:
 
     void timequestionsshowtheirclocksandsaythem()
     {
-        QTemporaryDir dir;
-        std::filesystem::copy_file(std::filesystem::path(MATHTUVO_DATA_DIR) / "litq.txt",
-                                   std::filesystem::path(dir.path().toStdString()) / "litq.txt");
-        Program program(dir.path().toStdString());
-        Lesson& lesson = program.lesson;
-        Measurefamily measures(lesson);
-        lesson.measures = &measures;
-        lesson.state.gradebutton = "darjah1";
-        lesson.props.studentname = "Aina";
-        lesson.ticks.time = true;
-        Tfrmio io(lesson);
-        program.io.window = &io;
-        io.resize(1000, 640);
-        io.show();
-        lesson.btnok2Click();
-        program.random.seed(7);
+        Ticks ticks;
+        ticks.time = true;
+        Measurelesson m(1, ticks, 7);
+        Lesson& lesson = m.lesson;
+        Tfrmio& io = m.io;
+        Measurefamily& measures = m.measures;
 
         // Grade 1 reads a clock: the pane shows it, and says it to a screen reader.
         lesson.btnnewqClick();
@@ -179,27 +202,15 @@ private slots:
         QVERIFY(pane->accessibleDescription().isEmpty());
         QVERIFY(io.redposeq->toPlainText().contains(QStringLiteral("c.Miri      Marudi   ")));
         keep(&io, "bus");
-        program.io.window = nullptr;
     }
 
     void unitquestionsshowtheirtablesnotesandshapes()
     {
-        QTemporaryDir dir;
-        std::filesystem::copy_file(std::filesystem::path(MATHTUVO_DATA_DIR) / "litq.txt",
-                                   std::filesystem::path(dir.path().toStdString()) / "litq.txt");
-        Program program(dir.path().toStdString());
-        Lesson& lesson = program.lesson;
-        Measurefamily measures(lesson);
-        lesson.measures = &measures;
-        lesson.state.gradebutton = "darjah6";
-        lesson.props.studentname = "Aina";
-        lesson.ticks.kg = lesson.ticks.cm = lesson.ticks.rm = true;
-        Tfrmio io(lesson);
-        program.io.window = &io;
-        io.resize(1000, 640);
-        io.show();
-        lesson.btnok2Click();
-        program.random.seed(11);
+        Ticks ticks;
+        ticks.kg = ticks.cm = ticks.rm = true;
+        Measurelesson m(6, ticks, 11);
+        Lesson& lesson = m.lesson;
+        Tfrmio& io = m.io;
         lesson.props.topic = 2;
         lesson.props.newoper = true;  // a similar question keeps the kind asked for
         const auto ask = [&](int kind) {
@@ -238,7 +249,6 @@ private slots:
         QCOMPARE(io.picture->kind(), 8);
         QVERIFY(io.picture->accessibleDescription().contains(QString::fromStdString(lesson.picture.arealabel1)));
         keep(&io, "triangle");
-        program.io.window = nullptr;
     }
 
     void errorsinhandlersarecaughtandonlythemediaerrorisshown()
