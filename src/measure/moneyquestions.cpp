@@ -94,14 +94,17 @@ struct Bill {
     std::string english, malay;
 };
 
-Bill billhead()
+// The heading, the column names (with a line of units under them when the cents have a
+// column of their own) and the rule above the goods.
+Bill billhead(const std::string& englishunits = "", const std::string& malayunits = "")
 {
     const std::string dashes = " ---------------------------------------------------\r\n";
-    return {"Complete the space marked with \"X\":\r\n" + dashes + "| Quantity | Description | Unit Price |  Price      |\r\n",
-            "Cari nilai ditempat bertanda \"X\":\r\n" + dashes + "| Kuantiti | Barang      |Harga Seunit|  Harga      |\r\n"};
+    const std::string rule = "----------------------------------------------------\r\n";
+    return {"Complete the space marked with \"X\":\r\n" + dashes +
+                "| Quantity | Description | Unit Price |  Price      |\r\n" + englishunits + rule,
+            "Cari nilai ditempat bertanda \"X\":\r\n" + dashes +
+                "| Kuantiti | Barang      |Harga Seunit|  Harga      |\r\n" + malayunits + rule};
 }
-
-const char* const rule = "----------------------------------------------------\r\n";
 const char* const totalen = "                             Total:  ";
 const char* const totalms = "                            Jumlah:  ";
 
@@ -142,8 +145,6 @@ void Tposerm::invoicedollars(int32_t asked, const int32_t (&unit)[4], const int3
     static const char* const malay[4] = {"Kipas", "Televisyen", "Peti Sejuk", "Mesin Dapur"};
     const auto amount = [](int32_t cents) { return fixed(cents / 100.0, 7); };
     Bill bill = billhead();
-    bill.english += rule;
-    bill.malay += rule;
     int32_t total = 0, value = 0;
     for (int i = 0; i < 4; ++i) {
         const int32_t price = quantity[i] * unit[i];
@@ -210,11 +211,8 @@ void Tposerm::invoicecents(int32_t asked, const int32_t (&unit)[4], const int32_
 {
     static const char* const english[4] = {"Orange", "Grape", "Durian", "Banana"};
     static const char* const malay[4] = {"Oren", "Anggur", "Durian", "Pisang"};
-    Bill bill = billhead();
-    bill.english += "                         |  $   | ct  |  $  | ct    |\r\n";
-    bill.malay += "                         |  RM  | sen |  RM | sen   |\r\n";
-    bill.english += rule;
-    bill.malay += rule;
+    Bill bill = billhead("                         |  $   | ct  |  $  | ct    |\r\n",
+                         "                         |  RM  | sen |  RM | sen   |\r\n");
     int32_t total = 0, value = 0;
     for (int i = 0; i < 4; ++i) {
         const int32_t price = quantity[i] * unit[i];
