@@ -1,6 +1,7 @@
 // Typed-answer number questions (rounding, decimal operations, fraction to decimal) and the
 // number formats they are written with.
 #include "numbers/numformat.h"
+#include "measure/unitnumbers.h"
 #include "numbers/numplug.h"
 
 #include "engine/scripted_draws.h"
@@ -79,23 +80,7 @@ TEST(Numformat, IntegersAndTrim)
 }
 
 // ---- exact questions for chosen draws ----------------------------------------------------
-
-class Moneyplug : public Tnumplug {
-public:
-    using Tnumplug::Tnumplug;
-    std::string thirdunit() override { return thirdunit_ = "$"; }
-};
-
-// Length (m and cm) or weight (kg and g) labels, as the measurement objects bring them.
-class Unitplug : public Tnumplug {
-public:
-    Unitplug(Lesson& lesson, std::string big, std::string small) : Tnumplug(lesson), big_(big), small_(small) {}
-    std::string firstunit() override { return firstunit_ = big_; }
-    std::string secondunit() override { return secondunit_ = small_; }
-
-private:
-    std::string big_, small_;
-};
+// The length, weight and money objects bring their units to the same composer.
 
 const std::vector<std::string> plainsamples = {"", "", " Sample wrong answer: 123.10", " Sample correct answer: 123.1",
                                                "", " Sample wrong answer: 123.0", " Sample correct answer: 123"};
@@ -220,7 +205,7 @@ TEST_F(Typedscripted, FractionToDecimalInMalayOnly)
 
 TEST_F(Typedscripted, MoneyKeepsBothCentsDigits)
 {
-    Moneyplug plug(rig.lesson);
+    Tnumrm plug(rig.lesson);
     draws.push({125 - 20, 34 - 20});
     rig.random.push({1});  // the mixed form is for lengths and weights only
     EXPECT_EQ(compose(plug, 20, 4), "$15.90");
@@ -239,14 +224,14 @@ TEST_F(Typedscripted, MoneyKeepsBothCentsDigits)
 
 TEST_F(Typedscripted, MixedUnitsWriteTheSecondNumberInTheSmallUnit)
 {
-    Unitplug length(rig.lesson, "m", "cm");
+    Tnummeas length(rig.lesson);
     draws.push({1234 - 200, 345 - 200});  // 12.34 m and 3.45 m, cut to 34.5 cm
     rig.random.push({1});
     EXPECT_EQ(compose(length, 20, 5), "12.685m");
     EXPECT_EQ(body()[0], "   12.34m +   34.5cm =");
 
     rig.box.clear();
-    Unitplug weight(rig.lesson, "kg", "g");
+    Tnumkg weight(rig.lesson);
     draws.push({12345 - 2000, 3456 - 2000});  // grade 7: three places
     rig.random.push({1});
     EXPECT_EQ(compose(weight, 20, 7, 5), "15.801kg");
@@ -378,8 +363,9 @@ TEST_P(Typedseeded, AnswersFollowFromTheNumbersShown)
         check(plain, grade, 2000, grade == 7 ? 6 : 0);
     if (kind == 3 || kind == 24)
         return;
-    Moneyplug money(rig.lesson);
-    Unitplug length(rig.lesson, "m", "cm"), weight(rig.lesson, "kg", "g");
+    Tnumrm money(rig.lesson);
+    Tnummeas length(rig.lesson);
+    Tnumkg weight(rig.lesson);
     for (int grade = 3; grade <= 6; ++grade)
         check(money, grade, 1000);
     for (int grade = 5; grade <= 6; ++grade)
