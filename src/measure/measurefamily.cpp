@@ -186,7 +186,11 @@ void Measurefamily::composeunits(uint8_t kind, int grade, std::string& composero
     const auto sentence = [&](Tposearit* poser, int op) {
         if (!poser)
             return;
-        pickoperation(lesson_, newoper, op == 0, op == 1, op == 2, false);
+        // Nothing to share out: "0m ÷ ___ = 0m" would have every divisor right, and a
+        // length of 0 is no length at all. Such a draw is made again.
+        do
+            pickoperation(lesson_, newoper, op == 0, op == 1, op == 2, false);
+        while (op == 2 && lesson_.state.firstnum == 0);
         lesson_.box.clear();
         switch (op) {
         case 0: poser->layoutplusminus(newoper); break;

@@ -3,16 +3,26 @@
 #include "lesson/lesson.h"
 #include "numbers/numformat.h"
 
+#include <cstdint>
+
 namespace {
 
 // A fraction result as a decimal: the whole part added on.
-// Kept in float, as the engine gives it, so that it shows as the decimal it stands for.
-float decimalof(Tnumengine& engine, const Tfractionq& r, int places)
+// The result to so many places, rounded as a pupil rounds: a half goes up (1/8 m is
+// 0.13m, not 0.12m). Worked out in whole numbers, so an exact half stays exact.
+double decimalof(const Tfractionq& r, int places)
 {
-    float v = engine.fractiondecimal(static_cast<uint8_t>(places), {r.ansnum, r.ansden});
-    if (r.haswhole == 1)
-        v += static_cast<float>(r.whole);
-    return v;
+    if (r.ansden <= 0)
+        return r.haswhole == 1 ? r.whole : 0;
+    int64_t scale = 1;
+    for (int i = 0; i < places; ++i)
+        scale *= 10;
+    const int64_t scaled = int64_t{r.ansnum} * scale;
+    int64_t rounded = scaled / r.ansden;
+    if (2 * (scaled % r.ansden) >= r.ansden)
+        ++rounded;
+    const double whole = r.haswhole == 1 ? r.whole : 0;
+    return whole + static_cast<double>(rounded) / static_cast<double>(scale);
 }
 
 // The options line up: a mixed number is followed by seven blanks, a fraction by nine.
@@ -36,7 +46,7 @@ bool multiplicationline(const std::string& text, size_t& start, size_t& x)
 
 std::string Tnumunit::resulttext(const Tfractionq& r)
 {
-    const float v = decimalof(*engine, r, places_);
+    const double v = decimalof(r, places_);
     return padded("  " + numformat::general(v, width_, width_) + firstunit_, r);
 }
 
@@ -54,7 +64,7 @@ void Tnumunit::unitlines(std::string& question)
 
 std::string Tnumrm::resulttext(const Tfractionq& r)
 {
-    const float v = decimalof(*engine, r, 2);
+    const double v = decimalof(r, 2);
     return padded(thirdunit_ + numformat::fixed(v, 6), r);
 }
 

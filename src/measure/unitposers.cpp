@@ -220,6 +220,8 @@ void Tposerm::moneyhandover(uint8_t kind)
         if (s.opkind == 0) {
             s.answertext = numformat::trim(withoutfirstminus(secondtext_));
             s.answertext2 = "RM" + magnitude(s.secondnum);
+            if (s.secondnum == 0)
+                s.answertext3 = "$0";  // shown as a bare 0, but an amount all the same
         } else {
             s.answertext = magnitude(s.secondnum);
         }

@@ -213,13 +213,12 @@ std::optional<Expected> choice(const Lines& lines, int grade, const std::string&
         return unread();
     int64_t num = times.empty() ? nums[1] : times[0], den = times.empty() ? dens[1] : 1;
     num *= nums[0], den *= dens[0];
-    // The product to the places shown (three for weights) as the pupil rounds it, a half
-    // up; an exact half may be shown rounded down where no option has it rounded up.
+    // The product to the places shown (three for weights) as the pupil rounds it, a half up.
     const int shown = unit == "kg" ? 3 : 2;
     const int64_t scaled = num * tenpower(shown), low = scaled / den, twice = 2 * (scaled % den);
-    const int64_t up = twice >= den ? low + 1 : low, down = twice == den ? low : up;
+    const int64_t up = twice >= den ? low + 1 : low;
     Lines options;
-    std::string answer, halfdown;
+    std::string answer;
     for (auto l = op + 2; l != lines.end() && l + 1 != lines.end(); ++l) {
         if (*l != std::string(1, char('a' + options.size())) + ". ")
             continue;
@@ -232,16 +231,16 @@ std::optional<Expected> choice(const Lines& lines, int grade, const std::string&
         if (value.empty() || places(value) > shown || value.find_first_not_of("0123456789.") != std::string::npos)
             return unread();
         const int64_t v = digits(value) * tenpower(shown - places(value));
-        if (v == up || v == down) {
+        if (v == up) {
             EXPECT_EQ(text, written(v * finescale(unit) / tenpower(shown), unit)) << "written otherwise";
-            (v == up ? answer : halfdown) = std::string(1, char('a' + options.size() - 1));
+            answer = std::string(1, char('a' + options.size() - 1));
         }
     }
     EXPECT_EQ(options.size(), 5u);
     for (const auto& o : options)
         EXPECT_EQ(std::count(options.begin(), options.end(), o), 1) << o << " shown twice";
-    EXPECT_FALSE(answer.empty() && halfdown.empty()) << "no option shows " << num << "/" << den;
-    return Expected{answer.empty() ? halfdown : answer};
+    EXPECT_FALSE(answer.empty()) << "no option shows " << num << "/" << den;
+    return Expected{answer};
 }
 
 // Lengths (0), weights (1) or money (2) to the small unit, or to the big and small.

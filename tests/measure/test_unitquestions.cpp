@@ -7,7 +7,6 @@
 #include "measure/unitnumbers.h"
 #include "measure/unitposers.h"
 
-#include "engine/scripted_draws.h"
 #include "support/lessonrig.h"
 
 #include <gmock/gmock.h>
@@ -88,6 +87,11 @@ TEST_F(Units, SentencesCarryTheirUnitAndTheAnswerItsForm)
         rig.lesson.edtjawapKeyPress(row.answer2 == std::string("!!!") ? row.answer : row.answer2);
         EXPECT_TRUE(rig.view.marking) << row.sentence;
     }
+    // Nothing added is shown as a bare 0, and "$0" is right too.
+    ask(29, 3, {20, 20, 1, 1}, Shown::english);
+    EXPECT_THAT(rig.box.texts(), ::testing::Contains("$10 + $10 + ___ = $20"));
+    rig.lesson.edtjawapKeyPress("$0");
+    EXPECT_TRUE(rig.view.marking);
 }
 
 TEST_F(Units, ConversionsAskForTheOtherUnit)
@@ -304,9 +308,7 @@ TEST(Replacecurrency, ReplacesEverySignInItsRangeOnly)
 
 TEST_F(Units, UnitNumberObjectsWriteResultsAndMarkTheProduct)
 {
-    ScriptedDraws draws;
     const auto result = [&](Tnumplug& object, Tfractionq r) {
-        object.engine.reset(new Tnumengimpl(draws));
         object.firstunit();
         object.thirdunit();
         return object.resulttext(r);
@@ -324,6 +326,8 @@ TEST_F(Units, UnitNumberObjectsWriteResultsAndMarkTheProduct)
     EXPECT_EQ(result(money, mixed), "$  3.25" + std::string(7, ' '));
     EXPECT_EQ(result(weight, plain), "    0.375kg" + std::string(9, ' '));
     EXPECT_EQ(result(length, mixed), "   3.25m" + std::string(7, ' '));
+    plain.ansnum = 1;  // 0.125 m: a half goes up, as a pupil rounds
+    EXPECT_EQ(result(length, plain), "   0.13m" + std::string(9, ' '));
 
     const struct {
         Tnumplug* object;
