@@ -287,25 +287,6 @@ TEST_F(Units, DecimalAmountsAndChoicesInMalayShowOnlyRinggit)
     EXPECT_THAT(box.texts(), ElementsAre("  $ 1.50 + $ 2.25 ="));
 }
 
-TEST(Replacecurrency, ReplacesEverySignInItsRangeOnly)
-{
-    const struct {
-        const char* text;
-        size_t start, length;
-        const char* result;
-    } table[] = {
-        {"$1 + $2 = $3", 1, 20, "$1 + RM2 = RM3"},
-        {"$1 + $2 = $3", 0, 5, "RM1 + $2 = $3"},
-        {"$$$", 0, 3, "RMRMRM"},
-        {"no sign", 0, 10, "no sign"},
-    };
-    for (const auto& row : table) {
-        std::string t = row.text;
-        replacecurrency(t, "$", "RM", 1, row.start, row.length);
-        EXPECT_EQ(t, row.result) << row.text;
-    }
-}
-
 TEST_F(Units, UnitNumberObjectsWriteResultsAndMarkTheProduct)
 {
     const auto result = [&](Tnumplug& object, Tfractionq r) {
