@@ -12,6 +12,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 namespace {
 
 using ::testing::ElementsAre;
@@ -326,6 +329,47 @@ TEST_F(Units, UnitNumberObjectsWriteResultsAndMarkTheProduct)
         row.object->unitlines(question);
         EXPECT_EQ(question, "     4 \r\n" + std::string(row.line) + "\r\n     6 \r\n\na. \r\n  1.50m");
     }
+}
+
+// A whole lesson, as a pupil has it, stories and all: every kind the chooser allows for the grade comes up,
+// and typing the expected answer (or its RM form) is marked right, in either language.
+TEST(Unitlessons, EveryKindComesUpAndItsAnswerIsMarkedRight)
+{
+    const std::map<int, std::set<int>> kinds = {
+        {3, {1, 2, 3, 9, 29, 30, 33, 34, 35, 36, 37, 38}},
+        {4, {1, 2, 3, 9, 20, 21, 22, 28, 33, 34, 35, 36, 38, 39}},
+        {5, {2, 4, 5, 6, 7, 8, 10, 23, 24, 25, 26, 27, 32, 33, 34, 35, 36, 38, 39}},
+        {6, {2, 4, 5, 6, 7, 8, 10, 11, 23, 24, 25, 26, 27, 32, 33, 34, 35, 36, 38, 39}},
+    };
+    for (const auto& [grade, expected] : kinds)
+        for (const bool malay : {false, true}) {
+            Rig<Randomsource> rig;
+            rig.random.seed(static_cast<uint32_t>(grade));
+            std::filesystem::copy_file(std::filesystem::path(MATHTUVO_DATA_DIR) / "litq.txt", rig.dir.path / "litq.txt");
+            Measurefamily family{rig.lesson};
+            rig.lesson.measures = &family;
+            rig.lesson.state.gradebutton = "darjah" + std::to_string(grade);
+            rig.lesson.ticks.kg = grade >= 4;
+            rig.lesson.ticks.cm = rig.lesson.ticks.rm = true;
+            rig.lesson.btnok2Click();
+            rig.view.practice = true;
+            rig.view.malay = malay;
+            std::set<int> seen, pictured;
+            for (int i = 0; i < 600; ++i) {
+                rig.lesson.btnnewqClick();
+                const LessonState& s = rig.lesson.state;
+                seen.insert(s.measkind);
+                if (rig.view.picture != 0)
+                    pictured.insert(s.measkind);
+                rig.lesson.edtjawapKeyPress(malay && s.answertext2 != "!!!" ? s.answertext2 : s.answertext);
+                ASSERT_TRUE(rig.view.marking) << "grade " << grade << " kind " << int(s.measkind) << ": "
+                                              << rig.box.text() << "\nexpected " << s.answertext;
+            }
+            EXPECT_EQ(seen, expected) << "grade " << grade;
+            // The perimeter and triangle stories come with their pictures.
+            const std::set<int> shapes = grade == 6 ? std::set<int>{10, 11} : grade == 5 ? std::set<int>{10} : std::set<int>{};
+            EXPECT_EQ(pictured, shapes) << "grade " << grade;
+        }
 }
 
 TEST_F(Units, TicksMakeThePosersTheyNeed)
