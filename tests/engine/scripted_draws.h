@@ -1,6 +1,7 @@
-// A draw source that hands the engine chosen values, so a test can pick the exact question.
+// Draw sources for the engine in tests: chosen values, so a test can pick the exact
+// question, or fair seeded draws for sweeps.
 //
-// random(n) for n > 1 takes the next queued value; random(0) and random(1) are always 0 and
+// ScriptedDraws: random(n) for n > 1 takes the next queued value; random(0) and random(1) are always 0 and
 // take nothing from the queue, so scripts need not care whether the engine asks for them.
 // A queued value outside 0..n-1, a draw asked from a different range than the script
 // expects, or a draw after the script has run dry fails the current test.
@@ -85,4 +86,17 @@ private:
     std::deque<Draw> queue_;
     std::vector<int32_t> sizes_;
     std::mt19937 spare_{12345};
+};
+
+// Fair draws from a seeded generator, for sweeps that must repeat themselves.
+class Seededdraws final : public digitor::Drawsource {
+public:
+    explicit Seededdraws(uint32_t seed) : generator_(seed) {}
+    int32_t random(int32_t n) override
+    {
+        return n <= 1 ? 0 : std::uniform_int_distribution<int32_t>(0, n - 1)(generator_);
+    }
+
+private:
+    std::mt19937 generator_;
 };

@@ -3,7 +3,7 @@
 // again from the numbers and units shown, in whole units, millimetres, milligrams and cents,
 // and compares it with the answers the lesson expects. Money questions are asked once more in
 // Malay alone: no "$" may be left, and every amount must be the English one in ringgit.
-#include "engine/numengine.h"
+#include "engine/scripted_draws.h"
 #include "measure/measurefamily.h"
 #include "measure/unitnumbers.h"
 #include "support/lessonrig.h"
@@ -20,12 +20,6 @@ namespace {
 using Lines = std::vector<std::string>;
 using std::stoll;
 using std::to_string;
-
-struct Seededdraws final : digitor::Drawsource {
-    explicit Seededdraws(uint32_t seed) : g(seed) {}
-    int32_t random(int32_t n) override { return n <= 1 ? 0 : std::uniform_int_distribution<int32_t>(0, n - 1)(g); }
-    std::mt19937 g;
-};
 
 struct Expected { std::string answer, answer2 = "!!!"; };  // "!!!": no second form
 // A question the sweep cannot read fails; the trace shows the box.

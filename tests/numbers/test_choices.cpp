@@ -280,18 +280,6 @@ std::string check(uint8_t kind, const std::string& text, const std::string& answ
 
 // ---- engines -----------------------------------------------------------------------------
 
-class Seededdraws final : public digitor::Drawsource {
-public:
-    explicit Seededdraws(uint32_t seed) : generator_(seed) {}
-    int32_t random(int32_t n) override
-    {
-        return n <= 1 ? 0 : std::uniform_int_distribution<int32_t>(0, n - 1)(generator_);
-    }
-
-private:
-    std::mt19937 generator_;
-};
-
 // A number-question object whose engines draw what the test scripts.
 class Choices : public ::testing::Test {
 protected:

@@ -246,15 +246,6 @@ TEST_F(Typedscripted, MixedUnitsWriteTheSecondNumberInTheSmallUnit)
 
 // ---- every answer recomputed from the question as shown -------------------------------
 
-class Seededdraws final : public digitor::Drawsource {
-public:
-    explicit Seededdraws(uint32_t seed) : g_(seed) {}
-    int32_t random(int32_t n) override { return n <= 1 ? 0 : std::uniform_int_distribution<int32_t>(0, n - 1)(g_); }
-
-private:
-    std::mt19937 g_;
-};
-
 constexpr int64_t micro = 1000000;
 
 // "12.345" as millionths; the decimals must fit.
