@@ -1,8 +1,9 @@
 // Draw sources for the engine in tests: chosen values, so a test can pick the exact
 // question, or fair seeded draws for sweeps.
 //
-// ScriptedDraws: random(n) for n > 1 takes the next queued value; random(0) and random(1) are always 0 and
-// take nothing from the queue, so scripts need not care whether the engine asks for them.
+// ScriptedDraws: random(n) for n > 1 takes the next queued value; random(0) and random(1)
+// are always 0 and take nothing from the queue, so scripts need not care whether the
+// engine asks for them.
 // A queued value outside 0..n-1, a draw asked from a different range than the script
 // expects, or a draw after the script has run dry fails the current test.
 #pragma once
