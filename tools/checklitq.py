@@ -17,6 +17,53 @@ Usage:
                                          and the answer the program expects
 
 Exit status 0 when no fault is found, 1 otherwise.
+
+Style guide: how a story in this file is written
+------------------------------------------------
+The stories are read by Malaysian pupils of Year 1 to 6 and handed out by their teachers,
+so each must be true, ask for exactly what the program marks, and read as a textbook would
+print it, in both languages. The checks below enforce what a program can see (marked
+[checked]); the rest is for the writer and the reviewer.
+
+1. The question asks exactly for the expected answer.
+   - A division story in grades 3-5 may have a remainder (the program adds "Note: Also find
+     the remainder, if any" and expects "12 remainder 3"), so its question asks for both:
+     "How many boxes can she fill, and how many eggs are left over?" /
+     "... dan berapakah bakinya?" [checked]. Nothing is "shared equally" that could be cut
+     into parts (money, rice, cloth): share things that come whole (pupils, eggs, books).
+     Never "put into *b* equal teams": equal groups cannot be true with a remainder.
+   - A division whose answer is always whole (grade 2, the grade 6 rates) never invites a
+     remainder: no "left over", "full", "baki" [checked].
+   - The answer is never shown; a story asking for money says in which form
+     ("How many ringgit ...?" when the answer is a bare number).
+2. The story stays true for every number the poser can draw at that grade. The ranges of
+   each placeholder are in RANGES below (from about 100 in grades 1-2 to two million in
+   grade 6, and 0 or 1 in most sections). Choose a context that fits the size: a class or a
+   family for grade 1-2 numbers, a school, a factory, a town or a state for the millions.
+   Never call a number "smaller", "older", "left", "more than" unless the draw makes it so
+   (in "+-" the part taken away, *b*, can be larger than *a1* or *a2* alone, but never
+   larger than both together).
+3. No English sentence reads wrongly when a placeholder is 1 or 0 [checked for 1: every
+   story is rendered with each placeholder at 1 where its range allows it and must not
+   show "1 <plural>"]. Do not write "*b* club(s)"; restructure instead: "*b* more" with
+   the noun left out, "The number of clubs is *b*.", "*b* of them", or a unit that reads
+   right either way ("RM*a*", "*a*kg", "*b* kg of rice"; not "*b* litres").
+   Where a placeholder can be 0, the story must stay sensible with nothing ("gives him
+   *b* more" can be 0; "each of the *b* donors" cannot).
+4. Malay as a Malaysian Year 1-6 textbook writes it: standard spelling (DBP), the right
+   classifier (orang, buah, ekor, batang, helai, biji, keping, kuntum, ...), questions as
+   "Berapa + classifier/unit ...?" ("Berapa biji belon ...?", "Berapa ringgitkah ...?")
+   or "Berapakah bilangan/jumlah/panjang/... ?", never "Berapakah" + a bare noun
+   [checked]; "RM" written against the amount, "RM*a*", as the program shows amounts
+   and as the pupil types them [checked], and "sen" after the number; words a child reads
+   the right way ("memenangi", "menghasilkan", "upah ejen").
+5. A number stays on one line with what it counts: no line ends in "RM" or "$", and no
+   line ends in a number placeholder whose classifier, unit or noun starts the next line
+   [checked]. Lines of a story without a picture stay under about 70 characters
+   [checked at 80].
+6. The English and the Malay parts tell the same story with the same placeholders in the
+   same roles and ask the same question [checked: the same placeholders, one question
+   each].
 """
 
 import datetime
@@ -84,6 +131,48 @@ PICTURE = {("0", "t+"): 4, ("0", "t-"): 4, ("0", "td"): 5,
 def terminator(sect):
     kind = PICTURE.get(sect)
     return "&@%d" % kind if kind else "&///"
+
+# What each placeholder can hold, (lowest, highest[, step]), as the posers draw it, per grade and
+# section ("+" for #0+, "1" for #1, "2hr" for #2hr, ...). The answer placeholder is left
+# out where the story must not show it; texts (*astr*, *bstr*) are left out too.
+def RANGES(grade, sig):
+    n = {3: 1000, 4: 10000, 5: 200000, 6: 2000000}.get(grade, 100)
+    table = {
+        "0+": {"a": (0, 99), "b": (0, 99)},
+        "0-": {"a": (1, 99), "b": (1, 99)},
+        "0++": {"a1": (0, n - 1), "a2": (0, n - 1), "b": (0, n - 1)},
+        "02+": {"a1": (0, n // 2), "a2": (0, n // 2), "b": (0, n - 1)},
+        "0+-": {"a1": (0, n - 1), "a2": (0, n - 1), "b": (1, n - 1)},
+        "0-+": {"a1": (3, 2 * n - 3), "a2": (1, n - 2), "b": (0, n - 1)},
+        "0--": {"a1": (3, 2 * n - 3), "a2": (1, n - 2), "b": (1, n - 2)},
+        "2hr": {"a1": (4, 72), "a2": (2, 9)},
+        "2dy": {"a1": (4, 72), "a2": (2, 9)},
+        "1f1": {"a1": (1, 8), "a2": (2, 9), "b": (4, 288)},
+        "1f2": {"a": (1, 8), "a1": (1, 8), "a2": (2, 9), "b": (4, 81), "c1": (2, 9)},
+        "1p": {"a": (2, 98), "b": (4, 4600)},
+        "1p1": {"a": (2, 50), "b": (20000, 949950)},
+        "1p2": {"a1": (1, 25), "a2": (2, 50), "b": (200, 9450), "c1": (100, 9350)},
+        "0t+": {"b": (0, 55, 5) if grade <= 4 else (60, 235, 5)},
+        "0t-": {"b": (0, 55, 5) if grade <= 4 else (60, 235, 5)},
+        "0td": {},
+        "1m5": {}, "1m6": {}, "1m7": {},
+        "1m": {"b": (2, {3: 10, 4: 22}.get(grade, 10000))},
+        "1m1": {"a": (1, 100), "b": (2, 11)},
+        "1m2": {"a": (1, 10), "b": (1, 99)},
+        "1m4": {"a": (1, 10), "b": (1, 99)},
+        "1m3": {"a1": (3, 9), "a2": (4, 15), "b": (5, 17)},  # right triangles only
+        "1ma": {"a": (6, 24), "b": (7, 34)},
+    }
+    if sig == "1":
+        return {2: {"a": (1, 9), "b": (1, 9)}, 3: {"a": (1, 100), "b": (1, 10)},
+                4: {"a": (1, 100), "b": (1, 21)}}.get(grade, {"a": (1, 10000), "b": (1, 10000)})
+    if sig == "2":
+        if grade == 6:
+            return {"a1": (60, 621), "a2": (20, 69), "b": (100, 199)}
+        return {2: {"a": (0, 81), "b": (1, 9)}, 3: {"a": (0, 999), "b": (1, 9)},
+                4: {"a": (0, 10009), "b": (1, 100)}, 5: {"a": (0, 100011), "b": (1, 1000)}}[grade]
+    return table[sig]
+
 
 # Divisors of 100 the percentage stories draw from.
 DIVISORS = [2, 4, 5, 10, 20, 25, 50]
@@ -188,7 +277,8 @@ def sample_time(grade, key, rnd):
     days, hours = 2 + rnd.randrange(3), 1 + rnd.randrange(24)
     start = datetime.datetime(day.year, day.month, day.day, 8, 0)
     end = start + datetime.timedelta(days=days, hours=hours)
-    return ({"astr": datetext(start) + ", 8:00am", "bstr": "%ddays %dhours" % (days, hours),
+    return ({"astr": datetext(start) + ", 8:00am",
+             "bstr": "%ddays %dhour%s" % (days, hours, "" if hours == 1 else "s"),
              "b1str": "%dhari %djam" % (days, hours)},
             "%s, %d:%02d%s" % (datetext(end), end.hour % 12 or 12, end.minute,
                                "am" if end.hour < 12 else "pm"))
@@ -207,9 +297,7 @@ def sample_measure(grade, key, rnd):
         unit = rnd.choice(["m", "cm"])
         return {"astr": "%d%s" % (a, unit), "b": b}, "%d%s" % (a * b, unit)
     if key == "m3":
-        a1 = 1 + rnd.randrange(10)
-        a2 = a1 + rnd.randrange(10)
-        b = a2 + 1 + rnd.randrange(5)
+        a1, a2, b = rnd.choice([(3, 4, 5), (6, 8, 10), (5, 12, 13), (9, 12, 15), (8, 15, 17)])
         return {"a1": a1, "a2": a2, "b": b}, "%dcm" % (a1 + 3 * a2 + b)
     if key == "ma":
         a = 6 + 2 * rnd.randrange(10)
@@ -432,6 +520,56 @@ def substitute(line, nums):
         if i >= 0:
             line = line[:i] + str(nums.get(p, "")) + line[i + len(tag):]
     return line
+
+
+def drawable(value, r):
+    lo, hi, step = (r + (1,))[:3]
+    return lo <= value <= hi and (value - lo) % step == 0
+
+
+def substitute_all(text, nums):
+    """Every placeholder of a text at once, for reading a whole part."""
+    return PH_RE.sub(lambda m: str(nums.get(m.group(1), m.group(0))), text)
+
+
+# English words ending in s that are not plurals, and plurals that do not end in s.
+NOT_PLURAL = {"bus", "gas", "yes", "this", "has", "was", "does", "goes", "series", "species",
+              "always", "news", "canvas", "lens", "its", "his", "hers", "ours", "plus",
+              "thus", "towards", "across", "less", "its", "whereas", "perhaps"}
+# Words after a number that end what it counts ("RM 1 from companies").
+LINKS = {"from", "to", "in", "on", "at", "of", "for", "by", "into", "with", "and", "or", "each",
+         "per", "than", "is", "was", "are", "were", "a", "an", "the", "as", "so", "but"}
+IRREGULAR_PLURALS = {"children", "people", "men", "women", "feet", "teeth", "mice", "geese"}
+
+
+def is_plural(word):
+    w = word.lower()
+    if w in IRREGULAR_PLURALS:
+        return True
+    return (len(w) > 2 and w.endswith("s") and not w.endswith(("ss", "us", "is"))
+            and w not in NOT_PLURAL)
+
+
+# What the question of a division with a remainder says, per language.
+LEFTOVER = {"English": r"\bleft over\b|\bremain", "Malay": r"\bbaki"}
+# What "Berapakah" may ask for: a quantity, not a bare noun (words start so: "bakinya").
+BERAPAKAH_NOUNS = ("bilangan", "jumlah", "panjang", "jarak", "perimeter", "peratus", "luas",
+                   "baki", "harga", "berat", "nilai", "beza", "perbezaan", "masa", "kos",
+                   "wang", "tinggi", "lebar", "isi padu", "purata", "keuntungan", "untung",
+                   "tempoh", "umur", "pecahan", "hasil", "upah", "komisen", "gaji", "sewa",
+                   "tambang", "yuran", "simpanan", "pendapatan", "perbelanjaan", "jualan")
+# What "Berapa" may take: a classifier, a container counted whole, or a unit.
+BERAPA_WORDS = {
+    "orang", "buah", "ekor", "batang", "helai", "biji", "keping", "kuntum", "utas", "pasang",
+    "set", "potong", "ketul", "bilah", "pucuk", "tangkai", "tandan", "ikat", "gulung", "naskhah",
+    "unit", "titis", "butir", "laras", "bentuk", "kali", "tin", "botol", "bungkus", "kotak",
+    "karung", "beg", "balang", "dulang", "cawan", "gelas", "mangkuk", "pinggan", "bekas", "peket",
+    "papan", "paket", "kampit", "guni", "baldi", "tong", "bakul", "kereta", "lori", "bas",
+    "ringgit", "sen", "saat", "minit", "jam", "hari", "minggu", "bulan", "tahun", "lama",
+    "meter", "sentimeter", "kilometer", "milimeter", "kilogram", "gram", "liter", "mililiter",
+    "kg", "g", "m", "cm", "km", "ml", "l", "peratus", "banyak", "jauh", "panjang", "berat",
+    "muka",
+}
 
 
 def is_grade_header(line, g):
@@ -730,6 +868,77 @@ class Checker:
             ml = " ".join(t for _, t in parts["Malay"]).lower()
             if "berapa" not in ml:
                 self.fault(no, "Malay part has no 'Berapa...' question")
+        self.story_rules(no, grade, sect, parts)
+
+    def story_rules(self, no, grade, sect, parts):
+        """What the style guide asks of every story that a program can see."""
+        sig = sect[0] + sect[1]
+        texts = {}
+        for lang, part in parts.items():
+            lines = [(li, t.lstrip("~")) for li, t in part]
+            lines = [(li, t[:t.index("&")] if "&" in t else t) for li, t in lines]
+            texts[lang] = " ".join(t for _, t in lines)
+            for k, (li, t) in enumerate(lines):
+                if len(t) > 80:
+                    self.fault(li + 1, "line of %d characters: break it at a phrase, under "
+                                       "about 70" % len(t))
+                if k == len(lines) - 1 and lang == "Malay":
+                    continue  # the story ends here
+                end = t.rstrip()
+                if re.search(r"\*[a-z0-9]+\*$", end):
+                    self.fault(li + 1, "line ends in a placeholder: keep the number on one "
+                                       "line with what it counts")
+                elif re.search(r"(\bRM|\$)$", end):
+                    self.fault(li + 1, "line ends in %r: keep the amount with it" % end[-2:])
+        for lang, text in texts.items():
+            if re.search(r"\bRM (\*|[0-9])", text):
+                self.fault(no, "%s part: write RM against the amount (RM*a*, RM5)" % lang)
+        # the same placeholders in both languages (the date-and-time story writes the
+        # duration as *bstr* in English, *b1str* in Malay)
+        used = {lang: set(PH_RE.findall(t.replace("*b1str*", "*bstr*")))
+                for lang, t in texts.items()}
+        if used["English"] != used["Malay"]:
+            self.fault(no, "English uses %s, Malay %s: tell the same story"
+                       % (" ".join(sorted(used["English"])), " ".join(sorted(used["Malay"]))))
+        # a division that can leave a remainder asks for it; one that cannot never invites it
+        if sig == "2" and 3 <= grade <= 5:
+            for lang, want in LEFTOVER.items():
+                if not re.search(want, texts[lang], re.IGNORECASE):
+                    self.fault(no, "%s part: the answer can have a remainder, ask for it "
+                                   "(/%s/)" % (lang, want))
+        elif sig in ("2", "2hr", "2dy"):
+            for lang, want in LEFTOVER.items():
+                m = re.search(want + r"|\bfull\b|\bpenuh\b", texts[lang], re.IGNORECASE)
+                if m:
+                    self.fault(no, "%s part: the answer is always whole, %r invites a "
+                                   "remainder" % (lang, m.group(0)))
+        # English read with a 1 wherever the grade can draw one
+        ranges = RANGES(grade, sig)
+        for p, r in sorted(ranges.items()):
+            if not drawable(1, r):
+                continue
+            nums = {q: max(rq[0], min(rq[1], 7)) for q, rq in ranges.items()}
+            nums[p] = 1
+            shown = substitute_all(texts["English"], nums)
+            for m in re.finditer(r"(?<![0-9.,/$])\b1 (\w+)(?: (\w+))?", shown):
+                first, second = m.groups()
+                if is_plural(first) or (second and first.lower() not in LINKS and is_plural(second)):
+                    self.fault(no, "English with *%s* = 1 reads %r" % (p, m.group(0)))
+        # Malay questions: "Berapa" + classifier or unit, "Berapakah" + what is measured
+        for m in re.finditer(r"\b(berapa|berapakah)\b\s*([a-z-]*)", texts["Malay"].lower()):
+            word = m.group(2)
+            before = texts["Malay"].lower()[:m.start()].split()[-1:]
+            if m.group(1) == "berapakah":
+                if not word or before in (["pukul"], ["tarikh"]) or word in ("yang",):
+                    if word == "yang":
+                        self.fault(no, "Malay asks 'Berapakah yang ...': say what is counted "
+                                       "(Berapa + classifier, or Berapakah bilangan ...)")
+                    continue
+                if not word.startswith(BERAPAKAH_NOUNS):
+                    self.fault(no, "Malay 'Berapakah %s': write 'Berapa' + classifier or "
+                                   "'Berapakah bilangan/jumlah ...'" % word)
+            elif word.removesuffix("kah") not in BERAPA_WORDS:
+                self.fault(no, "Malay 'Berapa %s': 'Berapa' takes a classifier or a unit" % word)
 
     def time_story(self, no, grade, sect, lang, full):
         """The time and measurement stories' wording and numbers, for one language part."""
@@ -786,6 +995,10 @@ class Checker:
                 forms = answer_forms(g, sect, "English") or []
                 for n in range(1, count + 1):
                     nums, answer = sample_numbers(g, sect[0], sect[1], rnd)
+                    for p, r in RANGES(g, sect[0] + sect[1]).items():
+                        if not drawable(nums[p], r):
+                            self.fault(hdr + 1, "grade %d %s drew *%s* = %s outside RANGES %s"
+                                       % (g, name, p, nums[p], r))
                     # what the program expects has the form the sample answers show
                     for _, form, test, _ in forms[:1]:
                         if not re.fullmatch(form, str(answer)) or (test and not test(str(answer))):
@@ -822,7 +1035,16 @@ class Checker:
                                                  if v or k == "b")))
                         for colour, t in out:
                             print("   %s %s" % ("EN" if colour == "black" else "MS", t))
-                        print("   answer: %s\n" % answer)
+                        print("   answer: %s" % answer)
+                        # the story at the ends of its grade's ranges, for a reader to judge
+                        ranges = RANGES(g, sect[0] + sect[1])
+                        for end, which in ((0, "smallest"), (1, "largest")):
+                            if not ranges:
+                                break
+                            edge = dict(nums, **{p: r[end] for p, r in ranges.items()})
+                            _, told, _, _ = read_problem(self.lines, g, sect[0], sect[1], n, edge)
+                            print("   %s: %s" % (which, " / ".join(t for _, t in told)))
+                        print()
         # Every section in the file must be one the posers ask for.
         for g, block in blocks.items():
             for sect, (hdr, _, _) in block.items():
