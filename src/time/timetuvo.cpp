@@ -421,7 +421,7 @@ void Ttimetuvo::posecalendar(int grade)
         // Always from eight in the morning.
         const int d = 2 + random(3), h = 1 + random(24);
         astr = timetext::dmytime(today, 8 * 60);
-        bstr = to_string(d) + "days " + to_string(h) + "hours";
+        bstr = to_string(d) + "days " + to_string(h) + (h == 1 ? "hour" : "hours");  // not "1hours"
         b1str = to_string(d) + "hari " + to_string(h) + "jam";
         s.answertext = timetext::dmytime(today, (d * 24 + h + 8) * 60);
         tellstory("m7", "What are the date and time " + bstr + " after " + astr + "? Sample answer: 1.2.1999, 3:00pm",

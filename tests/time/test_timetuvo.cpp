@@ -272,6 +272,8 @@ TEST_F(Time, DateStoriesOfGradesFiveAndSix)
         // Eight in the morning, four days and sixteen hours on: midnight.
         {{2, 2, 15}, "4days 16hours after 28.12.2026, 8:00am?", "4hari 16jam selepas 28.12.2026, 8:00am?",
          "2.1.2027, 12:00am"},
+        {{2, 0, 0}, "2days 1hour after 28.12.2026, 8:00am?", "2hari 1jam selepas 28.12.2026, 8:00am?",
+         "30.12.2026, 9:00am"},
     };
     for (const auto& c : cases) {
         begin(6, chr::year{2026} / 12 / 28);
