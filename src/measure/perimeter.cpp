@@ -54,9 +54,14 @@ void Tposemeas::perimeterquestion()
         break;
     case 2:  // a rectangle with a triangle on its side
         s.wordsign = "m3";
-        s.partnum1 = random(10) + 1;
-        s.partnum2 = s.partnum1 + random(10);
-        s.secondnum = s.partnum2 + random(5) + 1;
+        // The triangle shares the rectangle's upright side and its base runs on along the
+        // bottom, so it has a right angle: its slanted side must fit the other two (3, 4, 5;
+        // 6, 8, 10; ...), or the shape the pupil is asked about cannot be drawn.
+        do {
+            s.partnum1 = random(10) + 1;
+            s.partnum2 = s.partnum1 + random(10);
+            s.secondnum = s.partnum2 + random(5) + 1;
+        } while (s.secondnum * s.secondnum != s.partnum1 * s.partnum1 + s.partnum2 * s.partnum2);
         s.answertext = cm(s.partnum1 + 3 * s.partnum2 + s.secondnum);
         parttext1_ = cm(s.partnum1);
         parttext2_ = cm(s.partnum2);
