@@ -188,7 +188,7 @@ std::pair<int, Answers> workout(const Shown& s, int picture, Lesson& lesson, int
             return {reading, {faceclock(t[0])}};
         }
         const bool back = find(s.english, std::regex("^What time did "), m),
-                   ahead = find(s.english, std::regex("^What time (does|do|is) "), m);
+                   ahead = find(s.english, std::regex("^What time (does|do|is|are) "), m);
         const std::vector<int> n = numbersin(s.english);
         if (back == ahead || n.size() != 1)
             return {-1, {}};
