@@ -23,8 +23,10 @@ Workfolder::Status Namelist::load(const Workfolder& folder)
     return file.status;
 }
 
-bool Namelist::add(const Workfolder& folder, const std::string& name)
+bool Namelist::add(const Workfolder& folder, const std::string& typed)
 {
+    // A byte order mark pasted before a name would be dropped when the file is read back.
+    const std::string name = typed.starts_with("\xEF\xBB\xBF") ? typed.substr(3) : typed;
     if (blank(name))
         return true;
     if (name.find_first_of("\r\n") != std::string::npos)

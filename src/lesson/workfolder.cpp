@@ -1,12 +1,14 @@
 #include "workfolder.h"
 
 #include <cerrno>
-#include <cstdio>
+#include <algorithm>
 #include <fstream>
-#include <iterator>
-#include <memory>
+#include <random>
 #include <sstream>
 #include <system_error>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -86,9 +88,96 @@ std::string fromcp1252(const std::string& s)
     return out;
 }
 
-struct Fileclose {
-    void operator()(std::FILE* f) const { std::fclose(f); }
+const char* const bom = "\xEF\xBB\xBF";
+
+// A file descriptor that closes itself.
+struct Fd {
+    int fd = -1;
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    bool close()
+    {
+        const int f = fd;
+        fd = -1;
+        return ::close(f) == 0;
+    }
 };
+
+bool writeall(int fd, const char* data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Makes a new file next to `final` that nobody else has, for writing. Its name starts with
+// final's name and ".tmp", so a start after a crash can find and remove it.
+bool createtemp(const fs::path& final, fs::path& temp, Fd& out)
+{
+    static std::mt19937_64 draw{std::random_device{}()};
+    for (int n = 0; n < 20; ++n) {
+        temp = final;
+        temp += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(draw() % 1000000000);
+        out.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (out.fd >= 0)
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+// Puts `bytes` in place of `final` so that a crash at any moment leaves either the old file
+// or the new one whole: a fresh temporary file, flushed to the disk, renamed over the old
+// one, and the folder flushed so the rename itself survives a power cut.
+bool replaceatomically(const fs::path& final, const std::string& bytes, fs::perms perms, bool keepperms)
+{
+    fs::path temp;
+    Fd out;
+    if (!createtemp(final, temp, out))
+        return false;
+    bool good = writeall(out.fd, bytes.data(), bytes.size()) && ::fsync(out.fd) == 0;
+    good = out.close() && good;
+    std::error_code ec;
+    if (good && keepperms)
+        fs::permissions(temp, perms, ec);  // keep whatever access the old file had
+    if (good) {
+        fs::rename(temp, final, ec);
+        good = !ec;
+    }
+    if (!good) {
+        fs::remove(temp, ec);
+        return false;
+    }
+    Fd folder;
+    folder.fd = ::open(final.parent_path().empty() ? "." : final.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+    if (folder.fd >= 0)
+        ::fsync(folder.fd);
+    return true;
+}
+
+bool readbytes(const fs::path& path, std::string& bytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream whole;
+    whole << in.rdbuf();
+    if (in.bad())
+        return false;
+    bytes = std::move(whole).str();
+    return true;
+}
 
 }  // namespace
 
@@ -103,20 +192,12 @@ Workfolder::Lines Workfolder::readlines(const std::string& name) const
     result.status = Status::unreadable;
     if (ec || fs::is_directory(st))
         return result;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return result;
     // Read in one go: the word problems are read for every story told.
-    std::ostringstream whole;
-    whole << in.rdbuf();
-    if (in.bad())
+    std::string text;
+    if (!readbytes(path, text))
         return result;
-    std::string text = std::move(whole).str();
-
     if (!validutf8(text))
         text = fromcp1252(text);
-    else if (text.starts_with("\xEF\xBB\xBF"))  // Notepad's byte order mark
-        text.erase(0, 3);
 
     std::string::size_type start = 0;
     while (start < text.size()) {
@@ -126,18 +207,29 @@ Workfolder::Lines Workfolder::readlines(const std::string& name) const
         auto len = end - start;
         if (len > 0 && text[end - 1] == '\r')
             --len;
-        result.lines.push_back(text.substr(start, len));
+        std::string line = text.substr(start, len);
+        // A CR on its own, as some editors leave one, would end the line on the next
+        // reading: it reads as a blank, so the line can be written back as it stands.
+        std::ranges::replace(line, '\r', ' ');
+        // Notepad's byte order mark, or the same character pasted before a name, is no text.
+        if (line.starts_with(bom))
+            line.erase(0, 3);
+        result.lines.push_back(std::move(line));
         start = end + 1;
     }
     result.status = Status::ok;
     return result;
 }
 
-bool Workfolder::writelines(const std::string& name, const std::vector<std::string>& lines) const
+bool Workfolder::writelines(const std::string& name, const std::vector<std::string>& lines, bool backup) const
 {
-    for (const auto& line : lines)
+    std::string bytes;
+    for (const auto& line : lines) {
         if (line.find_first_of("\r\n") != std::string::npos)
             return false;
+        bytes += line;
+        bytes += "\r\n";
+    }
 
     const fs::path target = root_ / name;
     std::error_code ec;
@@ -145,38 +237,48 @@ bool Workfolder::writelines(const std::string& name, const std::vector<std::stri
     const bool hadold = fs::exists(old);
     if (hadold && !fs::is_regular_file(old))
         return false;
-
-    // Exclusive creation, so a leftover temporary of a crashed run is never written into.
-    fs::path temp;
-    std::unique_ptr<std::FILE, Fileclose> out;
-    for (int n = 0; n < 100 && !out; ++n) {
-        temp = root_ / (name + ".tmp" + (n ? std::to_string(n) : std::string()));
-        out.reset(std::fopen(temp.c_str(), "wbx"));
-        if (!out && errno != EEXIST)
+    if (hadold && backup) {
+        // The copy of the old file is made the same way, so it is never left half written.
+        std::string previous;
+        if (!readbytes(target, previous) || !replaceatomically(root_ / (name + ".bak"), previous, old.permissions(), true))
             return false;
     }
-    if (!out)
+    return replaceatomically(target, bytes, old.permissions(), hadold);
+}
+
+int Workfolder::removeleftovers() const
+{
+    int removed = 0;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(root_, ec)) {
+        const std::string file = entry.path().filename().string();
+        for (const char* ours : {"names.txt", "progress.txt"})
+            for (const std::string& stem : {std::string(ours) + ".tmp", std::string(ours) + ".bak.tmp"})
+                if (file.starts_with(stem) && entry.is_regular_file(ec) && fs::remove(entry.path(), ec))
+                    ++removed;
+    }
+    return removed;
+}
+
+bool Workfolder::setaside(const std::string& name, std::string& kept) const
+{
+    std::string bytes;
+    fs::path temp;
+    Fd out;
+    if (!readbytes(root_ / name, bytes) || !createtemp(root_ / name, temp, out))
         return false;
-
-    bool good = true;
-    for (const auto& line : lines) {
-        good = good && std::fwrite(line.data(), 1, line.size(), out.get()) == line.size();
-        good = good && std::fwrite("\r\n", 1, 2, out.get()) == 2;
+    bool good = writeall(out.fd, bytes.data(), bytes.size()) && ::fsync(out.fd) == 0;
+    good = out.close() && good;
+    bool linked = false;
+    // Linking fails when the name is taken, so nothing set aside earlier is ever replaced.
+    for (int n = 1; good && !linked && n < 1000; ++n) {
+        kept = name + ".damaged" + (n > 1 ? std::to_string(n) : std::string());
+        linked = ::link(temp.c_str(), (root_ / kept).c_str()) == 0;
+        good = linked || errno == EEXIST;
     }
-    good = good && std::fflush(out.get()) == 0 && !std::ferror(out.get());
-    good = std::fclose(out.release()) == 0 && good;
-
-    if (good && hadold) {
-        fs::permissions(temp, old.permissions(), ec);  // keep whatever access the old file had
-        good = fs::copy_file(target, root_ / (name + ".bak"), fs::copy_options::overwrite_existing, ec);
-    }
-    if (good) {
-        fs::rename(temp, target, ec);
-        good = !ec;
-    }
-    if (!good)
-        fs::remove(temp, ec);
-    return good;
+    std::error_code ec;
+    fs::remove(temp, ec);
+    return linked;
 }
 
 bool Workfolder::folderexists(const std::string& name) const
