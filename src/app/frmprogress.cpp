@@ -1,6 +1,7 @@
 #include "frmprogress.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPushButton>
@@ -65,7 +66,14 @@ TFrmprogress::TFrmprogress(Progressgrid& grid, const Workfolder& folder, QWidget
         emit closedbyok();
     });
 
+    lblwarning = new QLabel(this);
+    lblwarning->setObjectName(QStringLiteral("lblwarning"));
+    lblwarning->setWordWrap(true);
+    lblwarning->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    lblwarning->hide();
+
     auto* all = new QVBoxLayout(this);
+    all->addWidget(lblwarning);
     all->addWidget(sgrprogress);
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -82,6 +90,11 @@ void TFrmprogress::showEvent(QShowEvent* event)
 void TFrmprogress::loadgrid()
 {
     grid_.load(folder_);  // missing or unreadable: the table keeps what it held
+    // English and Malay on lines of their own.
+    const QString warning = QString::fromStdString(grid_.warning()).replace(QStringLiteral("./"), QStringLiteral(".\n"));
+    lblwarning->setText(warning);
+    lblwarning->setAccessibleName(warning);
+    lblwarning->setVisible(!warning.isEmpty());
     filltable();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QTableWidget;
 
 class TFrmprogress : public QDialog {
@@ -13,6 +14,7 @@ public:
     TFrmprogress(Progressgrid& grid, const Workfolder& folder, QWidget* parent = nullptr);
 
     QTableWidget* sgrprogress;
+    QLabel* lblwarning;  // what is wrong with progress.txt, when anything is
     void loadgrid();  // the file into the table; the table keeps its content on failure
 
 signals:

@@ -49,7 +49,12 @@ Progressgrid::Progressgrid()
     : widths{120, 40, 48, 48, 48, 48},
       cells_(columncount, std::vector<std::string>(2))
 {
-    cells_[0][0] = firstcell;
+    // A new file gets the headers the shipped one has, never blank ones.
+    static const char* const headers[columncount] = {
+        firstcell, "Darjah", "+/-", "x", "\xC3\xB7", "+-x\xC3\xB7", "Whole/Nombor", "Fractions/Pecahan",
+        "Decimals/Perpuluhan", "All/Semua", "g/kg", "cm/m", "RM/$", "Time/Masa", "All/Semua"};
+    for (int c = 0; c < columncount; ++c)
+        cells_[c][0] = headers[c];
 }
 
 int Progressgrid::rowcount() const
@@ -83,11 +88,28 @@ void Progressgrid::appendrow()
 bool Progressgrid::fromlines(const std::vector<std::string>& lines)
 {
     long long columns = 0, rows = 0;
-    if (lines.size() < 8 || !tonumber(lines[0], columns) || !tonumber(lines[1], rows))
+    if (lines.size() < 9 || !tonumber(lines[0], columns) || !tonumber(lines[1], rows))
         return false;
     const auto cellcount = static_cast<long long>(lines.size()) - 8;
-    if (columns < 1 || rows < 1 || columns > cellcount || rows > cellcount || columns * rows > cellcount)
+    if (columns < 1 || rows < 1 || columns > cellcount || rows > cellcount)
         return false;
+    bool repaired = false;
+    std::vector<std::string> trailing;
+    if (columns * rows < cellcount) {
+        if (cellcount % columns == 0) {
+            rows = cellcount / columns;  // rows were added without counting them
+            repaired = true;
+        } else {
+            // Lines after the table are not ours to drop: they are written back after it.
+            trailing.assign(lines.begin() + 8 + columns * rows, lines.end());
+        }
+    } else if (columns * rows > cellcount) {
+        // Cut short: every cell still there is shown, the rest stay empty. A "table" that is
+        // mostly missing is not one.
+        if (columns * rows > 4 * cellcount + 64)
+            return false;
+        repaired = true;
+    }
 
     for (int i = 0; i < 6; ++i) {
         long long w = 0;
@@ -100,8 +122,10 @@ bool Progressgrid::fromlines(const std::vector<std::string>& lines)
     cells_.assign(std::max<long long>(columns, columncount), std::vector<std::string>(rows));
     auto line = lines.begin() + 8;
     for (long long c = 0; c < columns; ++c)
-        for (long long r = 0; r < rows; ++r)
+        for (long long r = 0; r < rows && line != lines.end(); ++r)
             cells_[c][r] = *line++;
+    trailing_ = std::move(trailing);
+    repaired_ = repaired;
     return true;
 }
 
@@ -115,24 +139,60 @@ std::vector<std::string> Progressgrid::tolines() const
         lines.push_back(std::to_string(w));
     for (const auto& column : cells_)
         lines.insert(lines.end(), column.begin(), column.end());
+    lines.insert(lines.end(), trailing_.begin(), trailing_.end());
     return lines;
 }
 
 Workfolder::Status Progressgrid::load(const Workfolder& folder)
 {
+    warning_.clear();
     const auto file = folder.readlines(progressfile);
-    if (file.status != Workfolder::Status::ok)
+    if (file.status == Workfolder::Status::missing)
         return file.status;
-    if (file.lines.empty())  // an emptied file holds no table to keep
-        return Workfolder::Status::missing;
-    if (!fromlines(file.lines))
-        return Workfolder::Status::unreadable;
-    return Workfolder::Status::ok;
+    if (file.status == Workfolder::Status::ok && !file.lines.empty() && fromlines(file.lines)) {
+        if (repaired_)
+            warning_ = "Part of \"progress.txt\" was damaged: every row that could be read is shown./"
+                       "Sebahagian \"progress.txt\" rosak: setiap baris yang dapat dibaca ditunjukkan.";
+        return Workfolder::Status::ok;
+    }
+    // Empty or no table at all, as after a power cut in an older version or a stray edit:
+    // the copy kept at the last save may still be whole.
+    if (restore(folder))
+        return Workfolder::Status::ok;
+    if (file.status == Workfolder::Status::ok && file.lines.empty())
+        return Workfolder::Status::missing;  // an emptied file holds no table to keep
+    warning_ = "\"progress.txt\" cannot be read, so this report may be out of date; the file is left as it is./"
+               "\"progress.txt\" tidak dapat dibaca, jadi rekod ini mungkin tidak terkini; fail itu tidak diubah.";
+    return Workfolder::Status::unreadable;
 }
 
-bool Progressgrid::save(const Workfolder& folder) const
+bool Progressgrid::restore(const Workfolder& folder)
 {
-    return folder.writelines(progressfile, tolines());
+    const auto copy = folder.readlines(std::string(progressfile) + ".bak");
+    Progressgrid fromcopy;
+    if (copy.status != Workfolder::Status::ok || !fromcopy.fromlines(copy.lines) || fromcopy.repaired_ ||
+        fromcopy.cell(0, 0) != firstcell)
+        return false;
+    *this = std::move(fromcopy);
+    repaired_ = true;  // the damaged file is set aside at the next save
+    warning_ = "\"progress.txt\" was damaged: the report shows the copy kept at the last save, \"progress.txt.bak\"./"
+               "\"progress.txt\" rosak: rekod ini diambil daripada salinan terakhir, \"progress.txt.bak\".";
+    return true;
+}
+
+bool Progressgrid::save(const Workfolder& folder)
+{
+    if (!repaired_)
+        return folder.writelines(progressfile, tolines());
+    // The damaged file is kept as it was under a name of its own; the copy made at the last
+    // good save stays as it is.
+    std::string kept;
+    std::error_code ec;
+    const bool there = std::filesystem::exists(folder.root() / progressfile, ec);
+    if ((there && !folder.setaside(progressfile, kept)) || !folder.writelines(progressfile, tolines(), false))
+        return false;
+    repaired_ = false;
+    return true;
 }
 
 Recorded recordpassedtest(Progressgrid& grid, const Workfolder& folder, const std::string& name,

@@ -32,14 +32,28 @@ public:
     bool fromlines(const std::vector<std::string>& lines);
     std::vector<std::string> tolines() const;
 
-    // Reads "progress.txt"; on any failure the table keeps what it held. An empty file
-    // counts as missing. A file with other than 15 columns fills the first columns, or keeps
-    // its extra columns for saving.
+    // Reads "progress.txt"; on any failure the table keeps what it held. A file with other
+    // than 15 columns fills the first columns, or keeps its extra columns for saving; lines
+    // after the table are kept for saving too. A damaged file is used as far as it can be
+    // read: rows added without counting them are counted, a file cut short shows every cell
+    // still there. An empty file, or one that holds no table, is replaced by the copy kept
+    // at the last save ("progress.txt.bak") when that one is whole; otherwise an empty file
+    // counts as missing and any other as unreadable.
     Workfolder::Status load(const Workfolder& folder);
-    bool save(const Workfolder& folder) const;
+    // Writes the table. After a damaged file was read, that file is first kept under a name
+    // of its own ("progress.txt.damaged"), so nothing that was in it is destroyed.
+    bool save(const Workfolder& folder);
+
+    // What the last load found wrong with the file, in both languages; empty when nothing.
+    const std::string& warning() const { return warning_; }
 
 private:
+    bool restore(const Workfolder& folder);
+
     std::vector<std::vector<std::string>> cells_;  // [column][row]
+    std::vector<std::string> trailing_;            // lines after the table, written back as read
+    bool repaired_ = false;                        // the file read was damaged
+    std::string warning_;
 };
 
 enum class Recorded {
