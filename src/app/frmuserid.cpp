@@ -100,10 +100,4 @@ void Tfrmuserid::reload()
 
 QString Tfrmuserid::name() const { return Cbxuserid->currentText(); }
 
-void Tfrmuserid::btnokClick()
-{
-    const std::string typed = name().toStdString();
-    if (!typed.empty() && !names_.add(folder_, typed))
-        fileproblem = true;
-    accept();
-}
+void Tfrmuserid::btnokClick() { accept(); }  // the name is saved once the pupil confirms it

@@ -15,7 +15,7 @@ public:
     QComboBox* Cbxuserid;
     QString name() const;
 
-    // Set when names.txt could not be read or written, for the caller to report once.
+    // Set when names.txt could not be read, for the caller to report once.
     bool fileproblem = false;
 
 protected:

@@ -74,6 +74,7 @@ Program::Program(const std::filesystem::path& workdir)
     : folder(workdir), lesson(io, io, folder, random)
 {
     random.seedfromclock();
+    folder.removeleftovers();  // what a save cut off by a crash or a power cut left behind
     frmmath = new Tfrmmath;
     QApplication::setWindowIcon(TAboutBox::programicon(64));
     frmprogress = new TFrmprogress(lesson.progress, folder, frmmath);
@@ -168,8 +169,14 @@ void Program::getusername()
         const auto answer = QMessageBox::question(
             frmmath, QStringLiteral("MATHtuvo"),
             QStringLiteral("Your name is: %1?\n\nNama kamu: %1?").arg(name), QMessageBox::Yes | QMessageBox::No);
-        if (answer == QMessageBox::Yes)
+        if (answer == QMessageBox::Yes) {
+            // Only a confirmed name joins the class list.
+            if (!names.add(folder, lesson.props.studentname))
+                reportfile("names.txt", QStringLiteral("The name list \"names.txt\" could not be read or saved; it was "
+                                                       "left as it was./Senarai nama \"names.txt\" tidak dapat dibaca "
+                                                       "atau disimpan; fail itu tidak diubah."));
             break;
+        }
     }
     if (!frmscore)
         return;

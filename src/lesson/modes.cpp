@@ -28,6 +28,11 @@ void Lesson::SpbtimerClick()
     props.newoper = false;
     view.setmarking(false);
     view.clearexamplelink();
+    // The question the test starts with counts like every one after it, as "Get Question"
+    // would open it.
+    state.freshquestion = true;
+    state.trycount = 0;
+    state.questiondone = false;
     askq();
     view.clearanswer();
     view.focusanswer();
@@ -131,6 +136,15 @@ void Lesson::updateprogress()
         reportonce("progress.txt write",
                    "The progress report could not be saved to \"progress.txt\"./Rekod Pencapaian tidak "
                    "dapat disimpan ke \"progress.txt\".");
+        break;
+    case Recorded::counted:
+    case Recorded::appended:
+        if (!progress.warning().empty())
+            reportonce("progress.txt repaired",
+                       "\"progress.txt\" was damaged. This test was recorded with every row that could be "
+                       "read, and the damaged file is kept as \"progress.txt.damaged\"./\"progress.txt\" rosak. "
+                       "Ujian ini direkodkan bersama setiap baris yang dapat dibaca, dan fail yang rosak disimpan "
+                       "sebagai \"progress.txt.damaged\".");
         break;
     default:
         break;

@@ -32,7 +32,8 @@ namespace {
 // Answers every modal box that comes up, the way a pupil would, and notes what it said.
 class Pupil : public QObject {
 public:
-    QString name = QStringLiteral("Siti");
+    QStringList names{QStringLiteral("Siti")};  // typed in turn, the last one again and again
+    QString reject;                              // the confirmation of this name is answered No
     QStringList said;
     QTimer timer;
 
@@ -46,11 +47,13 @@ public:
     {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* dialog = qobject_cast<Tfrmuserid*>(modal)) {
-            dialog->Cbxuserid->setEditText(name);
+            dialog->Cbxuserid->setEditText(names.size() > 1 ? names.takeFirst() : names.front());
             dialog->findChild<QPushButton*>(QStringLiteral("btnok"))->click();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             said << box->text();
-            if (auto* yes = box->button(QMessageBox::Yes))
+            if (!reject.isEmpty() && box->text().contains(reject) && box->button(QMessageBox::No))
+                box->button(QMessageBox::No)->click();
+            else if (auto* yes = box->button(QMessageBox::Yes))
                 yes->click();
             else
                 box->accept();
@@ -83,6 +86,8 @@ private slots:
         std::filesystem::copy_file(std::filesystem::path(MATHTUVO_DATA_DIR) / "litq.txt", work / "litq.txt");
         std::filesystem::copy_file(std::filesystem::path(MATHTUVO_DATA_DIR) / "progress.txt", work / "progress.txt");
         Pupil pupil;
+        pupil.names = {QStringLiteral("Sity"), QStringLiteral("Siti")};  // a slip, put right at "Your name is...?"
+        pupil.reject = QStringLiteral("Sity");
         Program program(work);
         program.show();
         QVERIFY(program.frmstart);
@@ -96,6 +101,7 @@ private slots:
         std::ifstream names(work / "names.txt");
         std::string all((std::istreambuf_iterator<char>(names)), std::istreambuf_iterator<char>());
         QVERIFY(all.find("Siti\r\n") != std::string::npos);
+        QVERIFY(all.find("Sity") == std::string::npos);  // only a confirmed name is kept
         Tfrmscore* score = program.frmscore;
         QVERIFY(score->check(Topicbox::multi)->isEnabled());
         QVERIFY(!score->check(Topicbox::kg)->isEnabled());
@@ -220,7 +226,7 @@ private slots:
     {
         QTemporaryDir dir;
         Pupil pupil;
-        pupil.name.clear();
+        pupil.names = {QString()};
         Program program(dir.path().toStdString());
         program.show();
         program.frmstart->darjah[0]->click();

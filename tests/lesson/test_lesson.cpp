@@ -384,6 +384,24 @@ TEST_F(Lessons, TimedTestCountsDownFifteenMinutes)
     EXPECT_THAT(rig.box.texts(), ElementsAre("", "", "___ +32 = 79"));  // no further question
 }
 
+// The question a test starts with counts, even straight after a question already answered
+// right: five right answers pass the test.
+TEST_F(Runs, TheFirstQuestionOfATestCounts)
+{
+    rig.start(2, true);
+    lesson.btnnewqClick();
+    answer();
+    ASSERT_FALSE(s.freshquestion);
+    starttest();
+    answer();
+    EXPECT_EQ(view.bonuslabel, "1");
+    for (int i = 0; i < 4; ++i) {
+        lesson.btnnewqClick();
+        answer();
+    }
+    EXPECT_EQ(view.rewards, 1);
+}
+
 TEST_F(Lessons, StoppingATestOrPractisingEndsIt)
 {
     rig.start(2, true);
