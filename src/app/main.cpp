@@ -1,6 +1,7 @@
 // MATHtuvo's start-up: the error handler, the working folder, the main frame with the
 // start page.
 #include "exhandler.h"
+#include "lesson/firststart.h"
 #include "program.h"
 
 #include <QCommandLineParser>
@@ -8,6 +9,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 
 int main(int argc, char* argv[])
@@ -16,13 +18,17 @@ int main(int argc, char* argv[])
     Mathapplication app(argc, argv, handler);
     QApplication::setApplicationName(QStringLiteral("MATHtuvo"));
     QApplication::setApplicationVersion(QStringLiteral("3.01(a)"));
+    // Ties the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mathtuvo.mathtuvo"));
 
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Maths drill and tutoring for primary pupils"));
     options.addHelpOption();
     options.addVersionOption();
     const QCommandLineOption workdir(QStringLiteral("workdir"),
-                                     QStringLiteral("Folder with litq.txt, names.txt and progress.txt."),
+                                     QStringLiteral("Folder with litq.txt, names.txt and progress.txt "
+                                                    "(default: MATHTUVO_HOME, else XDG_DATA_HOME/mathtuvo, "
+                                                    "else ~/.local/share/mathtuvo)."),
                                      QStringLiteral("DIR"));
     // For the start-up benchmark: quit as soon as the start page has been painted.
     const QCommandLineOption quitwhenshown(QStringLiteral("quit-when-shown"),
@@ -30,8 +36,25 @@ int main(int argc, char* argv[])
     options.addOption(workdir);
     options.addOption(quitwhenshown);
     options.process(app);
-    if (options.isSet(workdir) && !QDir::setCurrent(options.value(workdir))) {
-        std::fprintf(stderr, "mathtuvo: cannot use the folder %s\n", qPrintable(options.value(workdir)));
+
+    // The pupil's own folder unless one is named, so a start from the desktop menu finds
+    // the names and progress of the last one. A new or incomplete folder gets what the
+    // program shipped with (installed beside it, or the source tree's data/ for a run from
+    // the build folder); nothing already there is touched.
+    QString folder = options.value(workdir);
+    if (folder.isEmpty())
+        folder = QString::fromStdString(
+            userworkfolder(std::getenv("MATHTUVO_HOME"), std::getenv("XDG_DATA_HOME"), std::getenv("HOME")).string());
+    if (folder.isEmpty())
+        folder = QDir::currentPath();
+    const std::filesystem::path installed =
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / MATHTUVO_SHARE_FROM_BIN / "data";
+    const Fillresult filled =
+        fillworkfolder(folder.toStdString(), shippeddata(installed, MATHTUVO_SOURCE_DATA));
+    if (!filled.ok)
+        std::fprintf(stderr, "mathtuvo: %s\n", filled.error.c_str());
+    if (!QDir::setCurrent(folder)) {
+        std::fprintf(stderr, "mathtuvo: cannot use the folder %s\n", qPrintable(folder));
         return 1;
     }
 
