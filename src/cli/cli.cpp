@@ -2,6 +2,7 @@
 
 #include "consoleports.h"
 #include "lesson/checklist.h"
+#include "lesson/firststart.h"
 #include "lesson/lesson.h"
 #include "measure/measurefamily.h"
 #include "numbers/numberfamily.h"
@@ -79,7 +80,11 @@ fs::path workfolder(const Clioptions& o)
     std::error_code ec;
     if (!user.empty() && fs::exists(user / "litq.txt", ec))
         return user;
-    return MATHTUVO_DATA_DIR;
+    // No pupil's folder yet: the files the program shipped with, installed beside it or in
+    // the source tree it was built from.
+    const fs::path installed = fs::read_symlink("/proc/self/exe", ec).parent_path() / MATHTUVO_SHARE_FROM_BIN / "data";
+    const fs::path shipped = shippeddata(installed, MATHTUVO_DATA_DIR);
+    return shipped.empty() ? fs::path(MATHTUVO_DATA_DIR) : shipped;
 }
 
 // "2026-12-08" as a calendar date.
