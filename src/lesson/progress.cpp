@@ -9,6 +9,11 @@ namespace {
 
 const char* const progressfile = "progress.txt";
 
+// The shipped file's headers, for a new table and for headers a damaged file lost.
+const char* const headers[Progressgrid::columncount] = {
+    Progressgrid::firstcell, "Darjah", "+/-", "x", "\xC3\xB7", "+-x\xC3\xB7", "Whole/Nombor", "Fractions/Pecahan",
+    "Decimals/Perpuluhan", "All/Semua", "g/kg", "cm/m", "RM/$", "Time/Masa", "All/Semua"};
+
 bool tonumber(const std::string& text, long long& value)
 {
     const std::string t = trimmed(text);
@@ -50,9 +55,6 @@ Progressgrid::Progressgrid()
       cells_(columncount, std::vector<std::string>(2))
 {
     // A new file gets the headers the shipped one has, never blank ones.
-    static const char* const headers[columncount] = {
-        firstcell, "Darjah", "+/-", "x", "\xC3\xB7", "+-x\xC3\xB7", "Whole/Nombor", "Fractions/Pecahan",
-        "Decimals/Perpuluhan", "All/Semua", "g/kg", "cm/m", "RM/$", "Time/Masa", "All/Semua"};
     for (int c = 0; c < columncount; ++c)
         cells_[c][0] = headers[c];
 }
@@ -91,7 +93,7 @@ bool Progressgrid::fromlines(const std::vector<std::string>& lines)
     if (lines.size() < 9 || !tonumber(lines[0], columns) || !tonumber(lines[1], rows))
         return false;
     const auto cellcount = static_cast<long long>(lines.size()) - 8;
-    if (columns < 1 || rows < 1 || columns > cellcount || rows > cellcount)
+    if (columns < 1 || rows < 1 || columns > 4096 || rows > cellcount)
         return false;
     bool repaired = false;
     std::vector<std::string> trailing;
@@ -124,6 +126,10 @@ bool Progressgrid::fromlines(const std::vector<std::string>& lines)
     for (long long c = 0; c < columns; ++c)
         for (long long r = 0; r < rows && line != lines.end(); ++r)
             cells_[c][r] = *line++;
+    if (repaired)
+        for (int c = 0; c < columncount; ++c)
+            if (trimmed(cells_[c][0]).empty())
+                cells_[c][0] = headers[c];
     trailing_ = std::move(trailing);
     repaired_ = repaired;
     return true;

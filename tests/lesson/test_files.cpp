@@ -315,6 +315,7 @@ TEST_F(Files, DamagedFilesAreReadRecordedAndWrittenBackWithoutLosingARow)
          false, {"Ali", "Siti", "Nur"}, true, true},
         {"lines after the table", oldfile + "note\r\n", false, {"Ali", "Siti"}, false, false},
         {"cut short by a power cut", oldfile.substr(0, oldfile.size() - 12), false, {"Ali", "Siti"}, true, true},
+        {"cut short after four columns", oldfile.substr(0, oldfile.find("\xC3\xB7")), false, {"Ali", "Siti"}, true, true},
         {"emptied, with its copy", "", true, {"Ali", "Siti"}, true, true},
         {"overwritten with noise, with its copy", "\x01\xFF\xFE\x00garbage", true, {"Ali", "Siti"}, true, true},
     };
@@ -337,6 +338,7 @@ TEST_F(Files, DamagedFilesAreReadRecordedAndWrittenBackWithoutLosingARow)
         const Progressgrid after = saved();
         EXPECT_TRUE(after.warning().empty());
         EXPECT_EQ(after.cell(2, 1), "2");
+        EXPECT_FALSE(after.cell(14, 0).empty());  // never a blank header
         for (size_t r = 0; r < c.names.size(); ++r)
             EXPECT_EQ(after.cell(0, static_cast<int>(r) + 1), c.names[r]);
         EXPECT_EQ(fs::exists(dir / "progress.txt.damaged"), c.setaside);
