@@ -26,7 +26,9 @@ Workfolder::Status Namelist::load(const Workfolder& folder)
 bool Namelist::add(const Workfolder& folder, const std::string& typed)
 {
     // A byte order mark pasted before a name would be dropped when the file is read back.
-    const std::string name = typed.starts_with("\xEF\xBB\xBF") ? typed.substr(3) : typed;
+    std::string name = typed;
+    while (name.starts_with("\xEF\xBB\xBF"))
+        name.erase(0, 3);
     if (blank(name))
         return true;
     if (name.find_first_of("\r\n") != std::string::npos)

@@ -228,8 +228,14 @@ Recorded recordpassedtest(Progressgrid& grid, const Workfolder& folder, const st
         result = Recorded::counted;
     } else {
         // A new table's blank first row takes the first pupil; later pupils get new rows.
+        // A row with counts in it is somebody's record, even without a name.
         const int last = grid.rowcount() - 1;
-        if (last >= 1 && trimmed(grid.cell(0, last)).empty() && trimmed(grid.cell(1, last)).empty())
+        bool blankrow = last >= 1;
+        for (int c = 0; c < grid.columncount && blankrow; ++c) {
+            const std::string t = trimmed(grid.cell(c, last));
+            blankrow = t.empty() || (c >= 2 && t == "0");
+        }
+        if (blankrow)
             row = last;
         else
             grid.appendrow();

@@ -212,7 +212,7 @@ Workfolder::Lines Workfolder::readlines(const std::string& name) const
         // reading: it reads as a blank, so the line can be written back as it stands.
         std::ranges::replace(line, '\r', ' ');
         // Notepad's byte order mark, or the same character pasted before a name, is no text.
-        if (line.starts_with(bom))
+        while (line.starts_with(bom))
             line.erase(0, 3);
         result.lines.push_back(std::move(line));
         start = end + 1;
