@@ -81,12 +81,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!wellmarked(std::string_view(reinterpret_cast<const char*>(data + 4), size - 4)))
         return 0;
     for (const auto& line : box.lines) {
-        std::fprintf(stderr, "box: %s\n", line.text.c_str());
         for (const auto p : placeholders)
             if (line.text.find(p) != std::string::npos)
-                broken("a placeholder is left in the question box");
+                broken(("a placeholder is left in the question box: " + line.text).c_str());
         if (line.text.find_first_of("&~") != std::string::npos)
-            broken("an end or language marker is left in the question box");
+            broken(("an end or language marker is left in the question box: " + line.text).c_str());
     }
     return 0;
 }
