@@ -43,18 +43,35 @@ int readMemory(GifFileType* gif, GifByteType* into, int length)
     return n;
 }
 
-// The NETSCAPE2.0 block: an application block followed by a sub-block 1, lo, hi.
-int loopBlock(const ExtensionBlock* blocks, int count)
+// The NETSCAPE2.0 (or ANIMEXTS1.0) block's sub-block 1, lo, hi: the loop count.
+int loopCount(const GifByteType* app, const GifByteType* sub)
 {
-    for (int i = 0; i + 1 < count; ++i) {
-        const ExtensionBlock& app = blocks[i];
-        const ExtensionBlock& sub = blocks[i + 1];
-        if (app.Function == APPLICATION_EXT_FUNC_CODE && app.ByteCount == 11 &&
-            (std::memcmp(app.Bytes, "NETSCAPE2.0", 11) == 0 || std::memcmp(app.Bytes, "ANIMEXTS1.0", 11) == 0) &&
-            sub.Function == CONTINUE_EXT_FUNC_CODE && sub.ByteCount >= 3 && sub.Bytes[0] == 1)
-            return sub.Bytes[1] | (sub.Bytes[2] << 8);
-    }
+    if (app && sub && app[0] == 11 &&
+        (std::memcmp(app + 1, "NETSCAPE2.0", 11) == 0 || std::memcmp(app + 1, "ANIMEXTS1.0", 11) == 0) &&
+        sub[0] >= 3 && sub[1] == 1)
+        return sub[2] | (sub[3] << 8);
     return -1;
+}
+
+// One image of the file as read, before it is laid on the screen.
+struct Picture {
+    GifImageDesc place{};
+    GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
+    std::vector<QRgb> colours;
+    std::vector<GifByteType> pixels;  // place.Width by place.Height, or empty when not decoded
+};
+
+// Passes over the image data without decoding it.
+bool skipImage(GifFileType* gif)
+{
+    int codeSize = 0;
+    GifByteType* block = nullptr;
+    if (DGifGetCode(gif, &codeSize, &block) != GIF_OK)
+        return false;
+    while (block)
+        if (DGifGetCodeNext(gif, &block) != GIF_OK)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -91,57 +108,133 @@ Gifmovie Gifmovie::fromData(const QByteArray& data)
         movie.error_ = QString::fromUtf8(GifErrorString(error));
         return movie;
     }
-    if (long(gif->SWidth) * gif->SHeight > maxPixels) {
-        movie.error_ = QStringLiteral("picture too large");
+    const auto refuse = [&](const QString& why) {
+        movie.frames_.clear();
+        movie.error_ = why;
         DGifCloseFile(gif, &error);
         return movie;
-    }
-    if (DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1) {
-        movie.error_ = QString::fromUtf8(GifErrorString(gif->Error ? gif->Error : D_GIF_ERR_NO_IMAG_DSCR));
-        DGifCloseFile(gif, &error);
-        return movie;
-    }
+    };
+    const auto broken = [&] {
+        return refuse(QString::fromUtf8(GifErrorString(gif->Error ? gif->Error : D_GIF_ERR_READ_FAILED)));
+    };
+    const QString tooLarge = QStringLiteral("picture too large");
 
-    // A screen of zero size (some writers leave it out) is taken from the frames.
-    int width = gif->SWidth, height = gif->SHeight;
-    if (width <= 0 || height <= 0) {
-        for (int i = 0; i < gif->ImageCount; ++i) {
-            const GifImageDesc& d = gif->SavedImages[i].ImageDesc;
-            width = std::max(width, d.Left + d.Width);
-            height = std::max(height, d.Top + d.Height);
+    // The file is read record by record, so every image's size and place is looked at
+    // before its pixels are decoded: an image that lies wholly off the screen is passed
+    // over, one larger than the screen is refused, and all the pixels decoded together
+    // stay within maxPixels, as do the frames built from them.
+    const long screenArea = long(gif->SWidth) * gif->SHeight;
+    if (screenArea > maxPixels)
+        return refuse(tooLarge);
+    const QRect screen(0, 0, gif->SWidth, gif->SHeight);
+    std::vector<GifColorType> global;
+    if (gif->SColorMap)
+        global.assign(gif->SColorMap->Colors, gif->SColorMap->Colors + gif->SColorMap->ColorCount);
+
+    std::vector<Picture> pictures;
+    GraphicsControlBlock pendingGcb{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
+    long decoded = 0;
+    int loops = -1;
+    for (GifRecordType record = UNDEFINED_RECORD_TYPE; record != TERMINATE_RECORD_TYPE;) {
+        if (DGifGetRecordType(gif, &record) != GIF_OK)
+            return broken();
+        if (record == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            GifByteType* block = nullptr;
+            if (DGifGetExtension(gif, &code, &block) != GIF_OK)
+                return broken();
+            if (code == GRAPHICS_EXT_FUNC_CODE && block)
+                DGifExtensionToGCB(block[0], block + 1, &pendingGcb);
+            GifByteType app[12] = {};
+            const bool application = code == APPLICATION_EXT_FUNC_CODE && block && block[0] == 11;
+            if (application)
+                std::memcpy(app, block, sizeof app);
+            bool first = true;
+            while (block) {
+                if (DGifGetExtensionNext(gif, &block) != GIF_OK)
+                    return broken();
+                if (application && first && block && loops < 0)
+                    loops = loopCount(app, block);
+                first = false;
+            }
+        } else if (record == IMAGE_DESC_RECORD_TYPE) {
+            if (DGifGetImageDesc(gif) != GIF_OK)
+                return broken();
+            if (int(pictures.size()) >= maxFrames)
+                return refuse(QStringLiteral("too many frames"));
+            Picture picture;
+            picture.place = gif->Image;
+            picture.place.ColorMap = nullptr;
+            picture.gcb = pendingGcb;
+            pendingGcb = GraphicsControlBlock{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
+            const ColorMapObject* map = gif->Image.ColorMap;
+            if (map)
+                for (int i = 0; i < map->ColorCount; ++i)
+                    picture.colours.push_back(qRgb(map->Colors[i].Red, map->Colors[i].Green, map->Colors[i].Blue));
+            else
+                for (const GifColorType& c : global)
+                    picture.colours.push_back(qRgb(c.Red, c.Green, c.Blue));
+
+            const GifImageDesc& d = picture.place;
+            const long area = long(d.Width) * d.Height;
+            const QRect place(d.Left, d.Top, d.Width, d.Height);
+            // A screen of zero size (some writers leave it out) is taken from the images.
+            const bool shown = area > 0 && (screenArea == 0 || place.intersects(screen));
+            if (!shown || picture.colours.empty()) {
+                if (!skipImage(gif))
+                    return broken();
+            } else {
+                if (screenArea > 0 && area > screenArea)
+                    return refuse(tooLarge);
+                decoded += area;
+                if (decoded > maxPixels)
+                    return refuse(tooLarge);
+                picture.pixels.resize(size_t(area));
+                // An interlaced image comes in four passes of rows.
+                const int start[4] = {0, 4, 2, 1}, jump[4] = {8, 8, 4, 2};
+                for (int pass = 0; pass < (d.Interlace ? 4 : 1); ++pass)
+                    for (int y = d.Interlace ? start[pass] : 0; y < d.Height; y += d.Interlace ? jump[pass] : 1)
+                        if (DGifGetLine(gif, picture.pixels.data() + size_t(y) * size_t(d.Width), d.Width) != GIF_OK)
+                            return broken();
+            }
+            pictures.push_back(std::move(picture));
         }
     }
-    if (width <= 0 || height <= 0 || long(width) * height * gif->ImageCount > maxPixels) {
-        movie.error_ = QStringLiteral("picture too large");
-        DGifCloseFile(gif, &error);
-        return movie;
+    if (pictures.empty())
+        return refuse(QString::fromUtf8(GifErrorString(D_GIF_ERR_NO_IMAG_DSCR)));
+
+    int width = gif->SWidth, height = gif->SHeight;
+    if (width <= 0 || height <= 0) {
+        for (const Picture& p : pictures) {
+            width = std::max(width, p.place.Left + p.place.Width);
+            height = std::max(height, p.place.Top + p.place.Height);
+        }
     }
+    if (width <= 0 || height <= 0 || long(width) * height * long(pictures.size()) > maxPixels)
+        return refuse(tooLarge);
 
     // The background is shown as transparent, as browsers do, so pictures sit on the
     // window's own colour.
     QImage canvas(width, height, QImage::Format_ARGB32);
     canvas.fill(0);
-    for (int i = 0; i < gif->ImageCount; ++i) {
-        const SavedImage& saved = gif->SavedImages[i];
-        const GifImageDesc& d = saved.ImageDesc;
-        GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
-        DGifSavedExtensionToGCB(gif, i, &gcb);
-        const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
+    for (const Picture& p : pictures) {
+        const GifImageDesc& d = p.place;
+        const GraphicsControlBlock& gcb = p.gcb;
         const QImage before = gcb.DisposalMode == DISPOSE_PREVIOUS ? canvas.copy() : QImage();
 
         // Only the part of the frame on the screen is drawn; colours outside the map are
         // treated like the transparent one.
         const QRect area = QRect(d.Left, d.Top, d.Width, d.Height).intersected(canvas.rect());
-        if (map && saved.RasterBits) {
+        if (!p.pixels.empty()) {
+            const int colourCount = int(p.colours.size());
             for (int y = area.top(); y <= area.bottom(); ++y) {
                 QRgb* line = reinterpret_cast<QRgb*>(canvas.scanLine(y));
-                const GifByteType* row = saved.RasterBits + size_t(y - d.Top) * size_t(d.Width);
+                const GifByteType* row = p.pixels.data() + size_t(y - d.Top) * size_t(d.Width);
                 for (int x = area.left(); x <= area.right(); ++x) {
                     const int index = row[x - d.Left];
-                    if (index == gcb.TransparentColor || index >= map->ColorCount)
+                    if (index == gcb.TransparentColor || index >= colourCount)
                         continue;
-                    const GifColorType& c = map->Colors[index];
-                    line[x] = qRgb(c.Red, c.Green, c.Blue);
+                    line[x] = p.colours[size_t(index)];
                 }
             }
         }
@@ -157,9 +250,6 @@ Gifmovie Gifmovie::fromData(const QByteArray& data)
         }
     }
 
-    int loops = loopBlock(gif->ExtensionBlocks, gif->ExtensionBlockCount);
-    for (int i = 0; loops < 0 && i < gif->ImageCount; ++i)
-        loops = loopBlock(gif->SavedImages[i].ExtensionBlocks, gif->SavedImages[i].ExtensionBlockCount);
     movie.plays_ = loops < 0 ? 1 : loops == 0 ? 0 : loops + 1;
     movie.size_ = QSize(width, height);
     DGifCloseFile(gif, &error);

@@ -40,8 +40,12 @@ public:
     // no loop block; the block's number counts the repeats after the first play).
     int plays() const { return plays_; }
 
-    // Bigger pictures are refused rather than decoded into gigabytes of frames.
+    // Bigger pictures are refused rather than decoded into gigabytes of frames: the
+    // screen, the pixels decoded from all images together, and the frames built from
+    // them (screen times frame count) each stay within maxPixels. An image larger than
+    // the screen is refused; one partly off it is clipped, one wholly off it is not decoded.
     static constexpr long maxPixels = 32L * 1024 * 1024;
+    static constexpr int maxFrames = 4096;
 
 private:
     struct Frame {

@@ -296,6 +296,61 @@ private slots:
         QCOMPARE(movie.frame(1).pixel(1, 1), red);
     }
 
+    // Each image's own size and place count, not only the screen's: an image larger than
+    // the screen is refused before its pixels are decoded, one wholly off the screen is
+    // passed over (its data is not even decoded), and the frame count has a ceiling.
+    void framesAreLimitedByTheScreen_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<int>("frames"); // 0: refused
+        TestFrame dot;
+        dot.rect = QRect(0, 0, 2, 2);
+        dot.pixels.assign(4, 1);
+        TestFrame wide;
+        wide.rect = QRect(0, 0, 64, 64);
+        wide.pixels.assign(64 * 64, 1);
+        TestFrame away = dot;
+        away.rect = QRect(1000, 1000, 2, 2);
+        QTest::newRow("image larger than the screen") << buildGif(QSize(2, 2), {red, green}, {wide}, -1) << 0;
+        QTest::newRow("image wholly off the screen") << buildGif(QSize(2, 2), {red, green}, {dot, away}, -1) << 2;
+        QTest::newRow("frames up to the ceiling")
+            << buildGif(QSize(1, 1), {red, green}, std::vector<TestFrame>(size_t(Gifmovie::maxFrames), away), -1)
+            << Gifmovie::maxFrames;
+        QTest::newRow("one frame too many")
+            << buildGif(QSize(1, 1), {red, green}, std::vector<TestFrame>(size_t(Gifmovie::maxFrames) + 1, away), -1)
+            << 0;
+
+        // By hand: a 2x2 screen, then images of 60000x60000 whose few data bytes are no
+        // real picture. On the screen it is refused at once; off it, it is passed over.
+        const auto huge = [](quint16 left) {
+            QByteArray b("GIF89a");
+            b += QByteArray::fromHex("02000200800000ff000000ff00");
+            b += QByteArray::fromHex("2c") + char(left & 0xff) + char(left >> 8) +
+                 QByteArray::fromHex("000060ea60ea00");
+            b += QByteArray::fromHex("0203ffffff003b");
+            return b;
+        };
+        QTest::newRow("huge image on the screen") << huge(0) << 0;
+        QByteArray offscreen = buildGif(QSize(2, 2), {red, green}, {dot}, -1);
+        offscreen.chop(1); // the trailer
+        offscreen += huge(3).mid(6 + 7 + 2 * 3);
+        QTest::newRow("huge image off the screen") << offscreen << 2;
+    }
+
+    void framesAreLimitedByTheScreen()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(int, frames);
+        QVERIFY(!data.isEmpty());
+        const Gifmovie movie = Gifmovie::fromData(data);
+        QCOMPARE(movie.frameCount(), frames);
+        if (frames == 0)
+            QVERIFY(!movie.errorString().isEmpty());
+        // What lies off the screen leaves the frames as they were.
+        for (int i = 1; i < frames; ++i)
+            QCOMPARE(movie.frame(i), movie.frame(0));
+    }
+
     void brokenDataGivesNullMovie_data()
     {
         QTest::addColumn<QByteArray>("data");
