@@ -98,7 +98,12 @@ Program::Program(const std::filesystem::path& workdir)
     showstartpage();
 }
 
-Program::~Program() { delete frmmath; }
+Program::~Program()
+{
+    // The windows go with the frame; none of them is to call back into a half-gone program.
+    shownio_ = nullptr;
+    delete frmmath;
+}
 
 void Program::show()
 {
@@ -207,9 +212,13 @@ void Program::btnok2Click()
     io.window = frmio;
     connect(frmio, &Tfrmio::progressrequested, this, &Program::showprogress);
     connect(frmio, &Tfrmio::rewardrequested, this, &Program::openreward);
-    connect(frmio, &QObject::destroyed, this, [this] {
-        if (frmio)
+    shownio_ = frmio;
+    // Told by identity, not through frmio: while the window is being destroyed it is no
+    // longer a Tfrmio, and the pointer must not be read as one.
+    connect(frmio, &QObject::destroyed, this, [this](QObject* gone) {
+        if (gone != shownio_)
             return;  // replaced by the next lesson's window, not closed
+        shownio_ = nullptr;
         if (frmstart)
             frmstart->releasegrades();
         frmmath->showtoolbutton(frmmath->Spbio, false);

@@ -87,6 +87,7 @@ signals:
     void startpagepainted();
 
 private:
+    const QObject* shownio_ = nullptr;  // the exercise window of the lesson under way
     void showstartpage();
     void reportfile(const char* key, const QString& text);
 };
