@@ -23,24 +23,6 @@ bool tonumber(const std::string& text, long long& value)
     return ec == std::errc() && end == last && first != last;
 }
 
-// Whether, read with `rows` rows, the second column holds a header and then only grades
-// (or nothing): how a row count that does not fit the cells shows.
-bool gradesinplace(const std::vector<std::string>& lines, long long rows)
-{
-    const auto at = [&](long long i) { return trimmed(lines[static_cast<size_t>(8 + i)]); };
-    if (8 + 2 * rows > static_cast<long long>(lines.size()))
-        return false;
-    const std::string header = at(rows);
-    if (header.size() == 1 && header[0] >= '1' && header[0] <= '6')
-        return false;
-    for (long long r = 1; r < rows; ++r) {
-        const std::string g = at(rows + r);
-        if (!(g.empty() || (g.size() == 1 && g[0] >= '1' && g[0] <= '6')))
-            return false;
-    }
-    return true;
-}
-
 // The counter columns a passed test adds to, by the boxes ticked: a whole topic set ticked
 // has a column of its own instead of one per box.
 std::vector<int> countercolumns(const Ticks& t)
@@ -116,14 +98,9 @@ bool Progressgrid::fromlines(const std::vector<std::string>& lines)
     bool repaired = false;
     std::vector<std::string> trailing;
     if (columns * rows < cellcount) {
-        if (columns > 1 && cellcount % columns == 0 && !gradesinplace(lines, rows) &&
-            gradesinplace(lines, cellcount / columns)) {
-            rows = cellcount / columns;  // rows were added without counting them
-            repaired = true;
-        } else {
-            // Lines after the table are not ours to drop: they are written back after it.
-            trailing.assign(lines.begin() + 8 + columns * rows, lines.end());
-        }
+        // Lines after the table are not ours to drop: they are written back after it, as
+        // they stand, so the file reads the same way again.
+        trailing.assign(lines.begin() + 8 + columns * rows, lines.end());
     } else if (columns * rows > cellcount) {
         // Cut short: every cell still there is shown, the rest stay empty. A "table" that is
         // mostly missing is not one.
@@ -178,6 +155,9 @@ Workfolder::Status Progressgrid::load(const Workfolder& folder)
         if (repaired_)
             warning_ = "Part of \"progress.txt\" was damaged: every row that could be read is shown./"
                        "Sebahagian \"progress.txt\" rosak: setiap baris yang dapat dibaca ditunjukkan.";
+        else if (!trailing_.empty())
+            warning_ = "\"progress.txt\" has lines after its table that the report cannot show; they are kept./"
+                       "\"progress.txt\" ada baris selepas jadualnya yang tidak dapat ditunjukkan; baris itu disimpan.";
         return Workfolder::Status::ok;
     }
     // Empty or no table at all, as after a power cut in an older version or a stray edit:

@@ -34,9 +34,8 @@ public:
 
     // Reads "progress.txt"; on any failure the table keeps what it held. A file with other
     // than 15 columns fills the first columns, or keeps its extra columns for saving; lines
-    // after the table are kept for saving too. A damaged file is used as far as it can be
-    // read: rows added without counting them are counted, a file cut short shows every cell
-    // still there. An empty file, or one that holds no table, is replaced by the copy kept
+    // after the table are kept for saving too. A file cut short is used as far as it can be
+    // read: every cell still there is shown. An empty file, or one that holds no table, is replaced by the copy kept
     // at the last save ("progress.txt.bak") when that one is whole; otherwise an empty file
     // counts as missing and any other as unreadable.
     Workfolder::Status load(const Workfolder& folder);
