@@ -92,7 +92,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Progressgrid after;
     if (after.load(folder) != Workfolder::Status::ok)
         broken("the progress file cannot be loaded after a pass was recorded");
-    const std::string pupil = trim(name), digit = std::to_string(grade);
+    // The name as the file keeps it: a byte order mark before it is dropped on reading.
+    std::string pupil = trim(name);
+    while (pupil.starts_with("\xEF\xBB\xBF"))
+        pupil = trim(pupil.substr(3));
+    const std::string digit = std::to_string(grade);
     bool found = false;
     for (int r = 1; r < after.rowcount(); ++r)
         found = found || (trim(after.cell(0, r)) == pupil && trim(after.cell(1, r)) == digit);

@@ -8,6 +8,7 @@
 namespace {
 
 const char* const progressfile = "progress.txt";
+const char* const bom = "\xEF\xBB\xBF";
 
 // The shipped file's headers, for a new table and for headers a damaged file lost.
 const char* const headers[Progressgrid::columncount] = {
@@ -78,6 +79,8 @@ void Progressgrid::setcell(int column, int row, std::string text)
         return;
     // One cell is one line of the file; a line break would shift every cell after it.
     std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    while (text.starts_with(bom))  // it would be dropped when the file is read again
+        text.erase(0, 3);
     cells_[column][row] = std::move(text);
 }
 
@@ -210,7 +213,10 @@ Recorded recordpassedtest(Progressgrid& grid, const Workfolder& folder, const st
     if (grid.load(folder) == Workfolder::Status::unreadable || grid.cell(0, 0) != Progressgrid::firstcell)
         return Recorded::unreadable;
 
-    const std::string pupil = trimmed(name);
+    // As a name reads back from the file: a byte order mark before it is no part of it.
+    std::string pupil = trimmed(name);
+    while (pupil.starts_with(bom))
+        pupil = trimmed(pupil.substr(3));
     const std::string digit = std::to_string(grade);
     const std::vector<int> counted = countercolumns(ticks);
     Recorded result = Recorded::appended;
