@@ -137,32 +137,47 @@ bool createtemp(const fs::path& final, fs::path& temp, Fd& out)
     return false;
 }
 
-// Puts `bytes` in place of `final` so that a crash at any moment leaves either the old file
-// or the new one whole: a fresh temporary file, flushed to the disk, renamed over the old
-// one, and the folder flushed so the rename itself survives a power cut.
-bool replaceatomically(const fs::path& final, const std::string& bytes, fs::perms perms, bool keepperms)
+// Writes `bytes` to a new temporary file beside `final`, flushed to the disk; on failure
+// nothing is left behind.
+bool writetemp(const fs::path& final, const std::string& bytes, fs::path& temp)
 {
-    fs::path temp;
     Fd out;
     if (!createtemp(final, temp, out))
         return false;
     bool good = writeall(out.fd, bytes.data(), bytes.size()) && ::fsync(out.fd) == 0;
     good = out.close() && good;
     std::error_code ec;
-    if (good && keepperms)
+    if (!good)
+        fs::remove(temp, ec);
+    return good;
+}
+
+// Flushes the folder holding `file`, so a rename or link there survives a power cut.
+void syncfolder(const fs::path& file)
+{
+    Fd folder;
+    folder.fd = ::open(file.parent_path().empty() ? "." : file.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+    if (folder.fd >= 0)
+        ::fsync(folder.fd);
+}
+
+// Puts `bytes` in place of `final` so that a crash at any moment leaves either the old file
+// or the new one whole: a fresh temporary file, flushed to the disk, renamed over the old
+// one, and the folder flushed.
+bool replaceatomically(const fs::path& final, const std::string& bytes, fs::perms perms, bool keepperms)
+{
+    fs::path temp;
+    if (!writetemp(final, bytes, temp))
+        return false;
+    std::error_code ec;
+    if (keepperms)
         fs::permissions(temp, perms, ec);  // keep whatever access the old file had
-    if (good) {
-        fs::rename(temp, final, ec);
-        good = !ec;
-    }
-    if (!good) {
+    fs::rename(temp, final, ec);
+    if (ec) {
         fs::remove(temp, ec);
         return false;
     }
-    Fd folder;
-    folder.fd = ::open(final.parent_path().empty() ? "." : final.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
-    if (folder.fd >= 0)
-        ::fsync(folder.fd);
+    syncfolder(final);
     return true;
 }
 
@@ -264,12 +279,9 @@ bool Workfolder::setaside(const std::string& name, std::string& kept) const
 {
     std::string bytes;
     fs::path temp;
-    Fd out;
-    if (!readbytes(root_ / name, bytes) || !createtemp(root_ / name, temp, out))
+    if (!readbytes(root_ / name, bytes) || !writetemp(root_ / name, bytes, temp))
         return false;
-    bool good = writeall(out.fd, bytes.data(), bytes.size()) && ::fsync(out.fd) == 0;
-    good = out.close() && good;
-    bool linked = false;
+    bool linked = false, good = true;
     // Linking fails when the name is taken, so nothing set aside earlier is ever replaced.
     for (int n = 1; good && !linked && n < 1000; ++n) {
         kept = name + ".damaged" + (n > 1 ? std::to_string(n) : std::string());
@@ -278,6 +290,8 @@ bool Workfolder::setaside(const std::string& name, std::string& kept) const
     }
     std::error_code ec;
     fs::remove(temp, ec);
+    if (linked)
+        syncfolder(root_ / kept);
     return linked;
 }
 
