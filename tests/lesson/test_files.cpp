@@ -3,14 +3,13 @@
 #include "lesson/names.h"
 #include "lesson/progress.h"
 #include "lesson/workfolder.h"
+#include "support/bytes.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <random>
 #include <set>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
@@ -36,13 +35,8 @@ protected:
     void SetUp() override { fs::create_directories(dir); }
     void TearDown() override { fs::remove_all(dir); }
 
-    void put(const std::string& name, const std::string& bytes) { std::ofstream(dir / name, std::ios::binary) << bytes; }
-    std::string get(const std::string& name) const
-    {
-        std::ostringstream s;
-        s << std::ifstream(dir / name, std::ios::binary).rdbuf();
-        return s.str();
-    }
+    void put(const std::string& name, const std::string& bytes) { putbytes(dir / name, bytes); }
+    std::string get(const std::string& name) const { return getbytes(dir / name); }
     Names listing() const
     {
         Names names;

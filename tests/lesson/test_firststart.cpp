@@ -1,33 +1,14 @@
 // A new working folder: which one it is, and filling it from the shipped files without
 // ever changing what the pupil already has.
 #include "lesson/firststart.h"
+#include "support/bytes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <random>
-#include <sstream>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-void put(const fs::path& file, const std::string& text)
-{
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
-}
-
-std::string get(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-}  // namespace
 
 TEST(Firststart, TheFolderIsMathtuvoHomeElseXdgDataHomeElseHome)
 {
@@ -50,9 +31,9 @@ TEST(Firststart, OnlyWhatIsMissingIsCopiedAndNothingThereChanges)
 {
     const fs::path dir = fs::temp_directory_path() / ("mathtuvo-first-" + std::to_string(std::random_device{}()));
     const fs::path shipped = dir / "shipped";
-    put(shipped / "litq.txt", "stories");
-    put(shipped / "progress.txt", "blank report");
-    put(shipped / "numdll/README.txt", "numbers on");
+    putbytes(shipped / "litq.txt", "stories");
+    putbytes(shipped / "progress.txt", "blank report");
+    putbytes(shipped / "numdll/README.txt", "numbers on");
     fs::permissions(shipped / "litq.txt", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 
     struct Row {
@@ -72,16 +53,16 @@ TEST(Firststart, OnlyWhatIsMissingIsCopiedAndNothingThereChanges)
     for (const Row& row : rows) {
         const fs::path folder = dir / ("pupil" + std::to_string(n++)) / "mathtuvo";
         for (const auto& [name, text] : row.before)
-            put(folder / name, text);
+            putbytes(folder / name, text);
         Fillresult r = fillworkfolder(folder, shipped);
         std::sort(r.copied.begin(), r.copied.end());
         EXPECT_TRUE(r.ok) << row.name << ": " << r.error;
         EXPECT_EQ(r.copied, row.copied) << row.name;
         for (const auto& [name, text] : row.before)
-            EXPECT_EQ(get(folder / name), text) << row.name << ": " << name;
+            EXPECT_EQ(getbytes(folder / name), text) << row.name << ": " << name;
         for (const std::string& name : row.copied) {
             if (name.back() != '/') {
-                EXPECT_EQ(get(folder / name), get(shipped / name)) << row.name << ": " << name;
+                EXPECT_EQ(getbytes(folder / name), getbytes(shipped / name)) << row.name << ": " << name;
             }
         }
         // The copy of a read-only shipped file is the pupil's to change, and no temporary is left.
@@ -95,7 +76,7 @@ TEST(Firststart, OnlyWhatIsMissingIsCopiedAndNothingThereChanges)
     }
 
     // A folder that cannot be made is an error, not a silent start in the wrong place.
-    put(dir / "afile", "x");
+    putbytes(dir / "afile", "x");
     EXPECT_FALSE(fillworkfolder(dir / "afile" / "mathtuvo", shipped).ok);
     fs::remove_all(dir);
 }
