@@ -339,6 +339,17 @@ void Tfrmio::clearexamplelink()
     Bbnexample->setToolTip(QString());
 }
 
+void Tfrmio::offerexamplelink()
+{
+    Bbnexample->setEnabled(true);
+    Bbnexample->show();
+    if (Bbnexample->Caption() != QLatin1String("Example")) {
+        Bbnexample->setCaption(QStringLiteral("Example"));
+        Bbnexample->setlines(QStringLiteral("Contoh"));
+        Bbnexample->setToolTip(QStringLiteral("Link to Example/Tunjuk Ajar"));
+    }
+}
+
 void Tfrmio::message(const std::string& text)
 {
     QMessageBox box(QMessageBox::Information, QStringLiteral("MATHtuvo"),
