@@ -138,6 +138,47 @@ Link measurement(const Asked& q)
 std::string_view name(Example e) { return entries.at(static_cast<size_t>(e)).name; }
 std::string_view caption(Example e) { return entries.at(static_cast<size_t>(e)).caption; }
 
+namespace {
+
+struct Mark {
+    std::string_view name;
+    Example in;  // the example whose script has it
+};
+
+// The part of the example that shows what the question asks, when it is not the first.
+std::optional<Mark> markfor(const Asked& q)
+{
+    const int m = q.measurekind;
+    if (oneof(m, 4, 23, 32))
+        return Mark{"times", E::fractdeci};
+    if (oneof(m, 5, 6, 24, 25))
+        return Mark{"decimals", E::lengthspace};
+    if (m == 18)
+        return Mark{"timetable", E::time2};
+    if (m == 28)
+        return Mark{"convert", E::lengthspace};
+    if (m == 39)
+        return Mark{"invoice", E::moneybill};
+    if (q.topic == 0 && q.opkind == 2 && within(q.grade, 5, 6) && q.blank == 2 && !q.wordform)
+        return Mark{"divide", E::algebra2};
+    const int n = q.numberkind;
+    if (oneof(n, 4, 6))
+        return Mark{"series", E::noseri};
+    if (oneof(n, 20, 21))
+        return Mark{"decimals", E::fractdeci};
+    if (n == 24)
+        return Mark{"todecimal", E::fractdeci};
+    return {};
+}
+
+}  // namespace
+
+std::string_view startmark(const Asked& q)
+{
+    const auto mark = markfor(q);
+    return mark && linkfor(q, true) == mark->in ? mark->name : std::string_view{};
+}
+
 std::optional<Example> linkfor(const Asked& q, bool practice)
 {
     if (!practice)

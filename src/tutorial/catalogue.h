@@ -32,4 +32,8 @@ struct Asked {
 // The worked example for a new question, or none. Only practice questions link.
 std::optional<Example> linkfor(const Asked& q, bool practice);
 
+// Where the linked example's animation starts for this question: the name of a mark in the
+// example's script, or empty to start at the top. Only a mark of the linked example is given.
+std::string_view startmark(const Asked& q);
+
 }  // namespace tutorial

@@ -51,3 +51,32 @@ TEST(Tutoriallink, EveryExampleHasItsOwnNameAndCaption)
     EXPECT_EQ(captions.size(), size_t(tutorial::examplecount));
     EXPECT_EQ(tutorial::caption(Example::algebra2), "Concept AxB=C ; A÷B=C");
 }
+
+TEST(Tutoriallink, SomeQuestionsStartTheirExampleAtAMark)
+{
+    struct Case {
+        Asked q;
+        std::string_view mark;
+    };
+    const Case cases[] = {
+        {{.topic = 2, .grade = 5, .measurekind = 23}, "times"},
+        {{.topic = 2, .grade = 4, .measurekind = 4}, ""},  // no fraction tutorial below grade 5
+        {{.topic = 2, .grade = 5, .measurekind = 24}, "decimals"},
+        {{.topic = 2, .grade = 3, .measurekind = 18}, "timetable"},
+        {{.topic = 2, .grade = 4, .measurekind = 28}, "convert"},
+        {{.topic = 2, .grade = 4, .measurekind = 39}, "invoice"},
+        {{.topic = 2, .grade = 4, .measurekind = 38}, ""},
+        {{.topic = 0, .grade = 5, .opkind = 2, .blank = 2}, "divide"},
+        {{.topic = 0, .grade = 4, .opkind = 2, .blank = 2}, ""},  // links to divide, which has no such mark
+        {{.topic = 0, .grade = 6, .opkind = 2, .wordform = true, .blank = 2}, ""},
+        {{.topic = 0, .grade = 6, .opkind = 2, .blank = 1}, ""},
+        {{.topic = 2, .grade = 5, .blank = 2, .measurekind = 3}, ""},  // a ÷ sentence, but not arithmetic
+        {{.topic = 1, .grade = 2, .numberkind = 6}, "series"},
+        {{.topic = 1, .grade = 2, .numberkind = 5}, ""},
+        {{.topic = 1, .grade = 3, .numberkind = 21}, "decimals"},
+        {{.topic = 1, .grade = 6, .numberkind = 24}, "todecimal"},
+        {{.topic = 1, .grade = 6, .measurekind = 4}, ""},  // a kind of the other family links nowhere
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(tutorial::startmark(c.q), c.mark) << "topic " << c.q.topic << ", grade " << c.q.grade;
+}
