@@ -251,7 +251,9 @@ std::vector<Token> tokenize(std::string_view s)
             out.push_back({T::word, "ℓ", {}});
             i += std::string_view("ℓ").size();
         } else if (c == '?') {
-            out.push_back({T::ask, "?", {}});
+            // a blank to fill ("10 - ? = 2"), or the end of a question ("How many 4s in 9?")
+            bool blankfill = blank || (!out.empty() && (out.back().type == T::op || out.back().type == T::eq));
+            out.push_back({blankfill ? T::ask : T::punct, "?", {}});
             ++i;
         } else if (c == '=') {
             out.push_back({T::eq, "=", {}});

@@ -94,3 +94,42 @@ TEST(Claims, ShownTextsFindTheirSidesAmongWords)
     for (const Case& c : cases)
         EXPECT_EQ(checkshown(c.text, letters, c.values, false).size(), c.problems) << c.text;
 }
+
+TEST(Claims, ScriptsBreakingARuleAreNamedWithTheirLine)
+{
+    const std::string head = "tutorial noseri\ntitle \"Number Series\" | \"Seri Nombor\"\nstep mark=series\n"
+                             "say \"Count on.\" | \"Kira.\"\n";
+    struct Case {
+        std::string body;
+        std::string problem;  // empty: none
+    } cases[] = {
+        {"hundred 0 0 100\nnumberline 0 0 9 0 2 0.5 at=1.5\nruler 0 0 10 to=10\nclock 0 0 30 12:59\n", ""},
+        {"step\nsay \"2 + 2 = 4\"\ncolumn 0 5 \"12 + 30\"\nlongdiv 0 5 \"96 ÷ 4\"\n", ""},
+        {"step\nsay \"Add.\"\n", "noseri line 5: the step's words have no Malay"},
+        {"clock 0 0 30 0:15\n", "noseri line 5: clock: the clock shows H:MM, 1:00 to 12:59, not 0:15"},
+        {"note 0 0 2\n", "noseri line 5: note: no RM2 note: 1 5 10 20 50 100"},
+        {"coin 0 0 1\n", "noseri line 5: coin: no 1 sen coin: 5 10 20 50"},
+        {"ruler 0 0 10 to=11\n", "noseri line 5: ruler: the ruler is shaded to 11, past its 10 cm"},
+        {"fracbar 0 0 8 4 5\n", "noseri line 5: fracbar: a bar of 4 parts with 5 shaded"},
+        {"hundred 0 0 101\n", "noseri line 5: hundred: a hundred square with 101 shaded"},
+        {"numberline 0 0 9 0 10 3\n", "noseri line 5: numberline: the steps of 3 do not fit from 0 to 10"},
+        {"numberline 0 0 9 0 10 1 at=11\n", "noseri line 5: numberline: the mark 11 is off the line"},
+        {"column 0 5 \"12 - 30\"\n", "noseri line 5: column: \"12 - 30\" is below 0"},
+        {"longdiv 0 5 \"96 ÷ 0\"\n", "noseri line 5: longdiv: \"96 ÷ 0\" divides by 0"},
+        {"math 0 0 \"3/4 + 1/2 = 4/6\"\n",
+         "noseri line 5: \"3/4 + 1/2 = 4/6\" does not hold: the left is 5/4, the right 2/3"},
+        {"check \"392 ÷ 3 = 130 r 3\"\n",
+         "noseri line 3: check \"392 ÷ 3 = 130 r 3\": \"392 ÷ 3 = 130 r 3\" does not hold: 3 x 130 + 3 is not 392"},
+    };
+    for (const Case& c : cases) {
+        std::string error;
+        auto script = parsescript(head + c.body, error);
+        ASSERT_TRUE(script) << error;
+        auto problems = checkscript(*script);
+        EXPECT_EQ(problems, c.problem.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.problem}) << c.body;
+    }
+    std::string error;
+    auto wrong = parsescript("tutorial noseri\ntitle \"Series\"\nstep\nsay \"1 + 1 = 2\"\n", error);
+    EXPECT_EQ(checkscript(*wrong), (std::vector<std::string>{"noseri line 1: the title is the caption \"Number Series/Seri Nombor\"",
+                                                              "noseri line 1: a question links to the mark series, which is missing"}));
+}
