@@ -436,7 +436,7 @@ struct Parser {
             ++pos;
             moneyfirst = true;
         }
-        if (!moneyfirst && at(T::word) && letters.count(t[pos].text)) {
+        if (!moneyfirst && ((at(T::word) && letters.count(t[pos].text)) || (at(T::ask) && letters.count("?")))) {
             const Quantity& q = letters.at(t[pos++].text);
             a.v = {q.num, q.den};
             a.power = q.power;
@@ -700,7 +700,7 @@ std::string checkclaim(std::string_view claim, Letters& letters, std::vector<Qua
 }
 
 std::vector<std::string> checkshown(std::string_view text, const Letters& letters, const std::vector<Quantity>& values,
-                                    bool notasum)
+                                    bool notasum, const std::vector<Quantity>& answers, std::vector<Quantity>* seen)
 {
     std::vector<std::string> problems;
     std::vector<Token> t;
@@ -719,6 +719,41 @@ std::vector<std::string> checkshown(std::string_view text, const Letters& letter
         return (k.type == T::op && k.text != "(" && k.text != ")" && k.text != "%")
                || (k.type == T::word && (ofword(k.text) || glueword(k.text)));
     };
+    if (seen)
+        for (const Token& k : t)
+            if (k.type == T::num) seen->push_back({k.value.n, k.value.d});
+    struct Sides {
+        Val left, right;
+        std::string lerr, rerr;
+        bool lok = false, rok = false;
+        size_t lfrom, rto;
+        bool glued, rglued;
+    };
+    // The longest maths on each side of the "=" at e, within the run [lo, hi).
+    auto sides = [&](size_t lo, size_t e, size_t hi, const Letters& known) {
+        Sides d;
+        d.lfrom = e, d.rto = e + 1;
+        for (size_t i = lo; i < e; ++i) {
+            Parsed p = parse(t, i, e, known, d.left, d.lerr);
+            if (p != Parsed::none) {
+                d.lfrom = i;
+                d.lok = p == Parsed::ok;
+                break;
+            }
+        }
+        for (size_t j = hi; j > e + 1; --j) {
+            Parsed p = parse(t, e + 1, j, known, d.right, d.rerr);
+            if (p != Parsed::none) {
+                d.rto = j;
+                d.rok = p == Parsed::ok;
+                break;
+            }
+        }
+        // a run that stops at a sign goes on in words: it is not the whole side
+        d.glued = d.lfrom == e || (d.lfrom > 0 && binary(t[d.lfrom - 1]));
+        d.rglued = d.rto == e + 1 || (d.rto < t.size() && binary(t[d.rto]));
+        return d;
+    };
     for (size_t e = 0; e < t.size(); ++e) {
         if (t[e].type != T::eq) continue;
         size_t lo = e, hi = e + 1;
@@ -726,34 +761,31 @@ std::vector<std::string> checkshown(std::string_view text, const Letters& letter
         while (hi < t.size() && mathish(t[hi])) ++hi;
         bool question = false;
         for (size_t i = lo; i < hi; ++i) question = question || t[i].type == T::ask;
-        if (question) continue;
-        Val left, right;
-        std::string lerr, rerr;
-        bool lok = false, rok = false;
-        size_t lfrom = e, rto = e + 1;
-        for (size_t i = lo; i < e; ++i) {
-            Parsed p = parse(t, i, e, letters, left, lerr);
-            if (p != Parsed::none) {
-                lfrom = i;
-                lok = p == Parsed::ok;
-                if (p == Parsed::error) problems.push_back("\"" + join(t, i, e) + "\": " + lerr);
-                break;
+        if (question) {
+            // a blank to fill must have its answer somewhere in the example
+            if (answers.empty()) continue;
+            bool answered = false;
+            Letters with = letters;
+            for (size_t a = 0; a < answers.size() && !answered; ++a) {
+                with["?"] = answers[a];
+                Sides d = sides(lo, e, hi, with);
+                answered = d.lok && d.rok && !d.glued && !d.rglued && compare(d.left, d.right).empty();
             }
+            if (!answered)
+                problems.push_back("\"" + join(t, lo, hi) + "\": no number the example shows answers the question");
+            continue;
         }
-        for (size_t j = hi; j > e + 1; --j) {
-            Parsed p = parse(t, e + 1, j, letters, right, rerr);
-            if (p != Parsed::none) {
-                rto = j;
-                rok = p == Parsed::ok;
-                if (p == Parsed::error) problems.push_back("\"" + join(t, e + 1, j) + "\": " + rerr);
-                break;
-            }
+        Sides d = sides(lo, e, hi, letters);
+        const Val &left = d.left, &right = d.right;
+        bool glued = d.glued, rglued = d.rglued, lok = d.lok, rok = d.rok;
+        if (!d.lerr.empty()) problems.push_back("\"" + join(t, d.lfrom, e) + "\": " + d.lerr);
+        if (!d.rerr.empty()) problems.push_back("\"" + join(t, e + 1, d.rto) + "\": " + d.rerr);
+        if (!d.lerr.empty() || !d.rerr.empty()) continue;
+        if (seen) {
+            if (lok && !left.remainder) seen->push_back(toquantity(left));
+            if (rok && !right.remainder) seen->push_back(toquantity(right));
         }
-        if (!lerr.empty() || !rerr.empty()) continue;
-        // a run that stops at a sign goes on in words: it is not the whole side
-        bool glued = lfrom == e || (lfrom > 0 && binary(t[lfrom - 1]));
-        bool rglued = rto == e + 1 || (rto < t.size() && binary(t[rto]));
-        std::string claim = join(t, lfrom, e) + " = " + join(t, e + 1, rto);
+        std::string claim = join(t, d.lfrom, e) + " = " + join(t, e + 1, d.rto);
         if (!glued && !rglued && lok && rok) {
             std::string why = compare(left, right);
             if (!why.empty()) problems.push_back("\"" + claim + "\" does not hold: " + why);
@@ -929,6 +961,9 @@ std::vector<std::string> checkscript(const Script& script)
                     if (!script.markframe(m)) report(1, "a question links to the mark " + std::string(m) + ", which is missing");
     }
 
+    // First every value the example shows, the answers its blanks may have; then the checks.
+    std::vector<Quantity> answers, seen;
+    for (int pass = 0; pass < 2; ++pass)
     for (size_t s = 0; s < script.steps.size(); ++s) {
         const Step& step = script.steps[s];
         Letters letters;
@@ -936,10 +971,15 @@ std::vector<std::string> checkscript(const Script& script)
         bool notasum = false;
         for (const std::string& c : step.checks) {
             std::string why = checkclaim(c, letters, values, notasum);
-            if (!why.empty()) report(step.line, "check \"" + c + "\": " + why);
+            if (!why.empty() && pass == 1) report(step.line, "check \"" + c + "\": " + why);
         }
+        if (pass == 0) answers.insert(answers.end(), values.begin(), values.end());
         auto shown = [&](int line, std::string_view text) {
-            for (const std::string& p : checkshown(text, letters, values, notasum)) report(line, p);
+            if (pass == 0) {
+                checkshown(text, letters, values, notasum, {}, &answers);
+                return;
+            }
+            for (const std::string& p : checkshown(text, letters, values, notasum, answers)) report(line, p);
         };
         if (s == 0) {
             shown(step.line, script.title.en);
@@ -947,14 +987,14 @@ std::vector<std::string> checkscript(const Script& script)
         }
         shown(step.line, step.say.en);
         shown(step.line, step.say.ms);
-        if (step.say.ms.empty() && haswords(step.say.en)) report(step.line, "the step's words have no Malay");
+        if (pass == 1 && step.say.ms.empty() && haswords(step.say.en)) report(step.line, "the step's words have no Malay");
         for (const Command& c : step.commands) {
             if (c.verb == "text" || c.verb == "rtext" || c.verb == "math" || c.verb == "label") {
                 Text2 both = splittext(c.args[2]);
                 shown(c.line, both.en);
                 shown(c.line, both.ms);
             }
-            std::string why = checkdrawing(c);
+            std::string why = pass == 1 ? checkdrawing(c) : "";
             if (!why.empty()) report(c.line, c.verb + ": " + why);
         }
     }

@@ -13,8 +13,9 @@
 //
 // In a shown text (say, title, text, rtext, label, math) every "=" is a claim; its sides are
 // the longest runs of maths next to it ("So 390 x 4 = 1560." claims 390 x 4 = 1560). A side
-// holding "?" is a question and is not checked. A side that is not arithmetic ("A + B = C",
-// "Answer = 15", "Half of 8 = 4") is a problem unless the step has a check line covering it:
+// holding a blank "?" is a question: some number the example shows must answer it. A side
+// that is not arithmetic ("A + B = C", "Answer = 15", "Half of 8 = 4") is a problem unless
+// the step has a check line covering it:
 // one whose result is the other side's value, a "let" giving its letters, or "not a sum".
 // The title counts as shown in the first step.
 //
@@ -61,9 +62,13 @@ std::optional<Quantity> evaluate(std::string_view expr, std::string& error, cons
 std::string checkclaim(std::string_view claim, Letters& letters, std::vector<Quantity>& values,
                        bool& notasum);
 
-// The problems of the "=" in a shown text, given what the step's check lines prove.
+// The problems of the "=" in a shown text, given what the step's check lines prove. A blank
+// "?" is checked when answers are given: one of them must fill it. seen gets every number
+// and every side the text shows.
 std::vector<std::string> checkshown(std::string_view text, const Letters& letters,
-                                    const std::vector<Quantity>& values, bool notasum);
+                                    const std::vector<Quantity>& values, bool notasum,
+                                    const std::vector<Quantity>& answers = {},
+                                    std::vector<Quantity>* seen = nullptr);
 
 // Every problem of a script, each "NAME line N: what".
 std::vector<std::string> checkscript(const Script& script);

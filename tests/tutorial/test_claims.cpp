@@ -106,6 +106,8 @@ TEST(Claims, ScriptsBreakingARuleAreNamedWithTheirLine)
         {"hundred 0 0 100\nnumberline 0 0 9 0 2 0.5 at=1.5\nruler 0 0 10 to=10\nclock 0 0 30 12:59\n", ""},
         {"step\nsay \"2 + 2 = 4\"\ncolumn 0 5 \"12 + 30\"\nlongdiv 0 5 \"96 ÷ 4\"\n", ""},
         {"step\nsay \"Add.\"\n", "noseri line 5: the step's words have no Malay"},
+        {"math 0 0 \"5 + ? = 9\"\nmath 1 0 \"4\"\n", ""},
+        {"math 0 0 \"5 + ? = 9\"\n", "noseri line 5: \"5 + ? = 9\": no number the example shows answers the question"},
         {"clock 0 0 30 0:15\n", "noseri line 5: clock: the clock shows H:MM, 1:00 to 12:59, not 0:15"},
         {"note 0 0 2\n", "noseri line 5: note: no RM2 note: 1 5 10 20 50 100"},
         {"coin 0 0 1\n", "noseri line 5: coin: no 1 sen coin: 5 10 20 50"},
