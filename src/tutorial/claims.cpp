@@ -827,6 +827,42 @@ bool haswords(std::string_view text)
     return false;
 }
 
+// The numbers of a text, written in figures or as the words a step may use instead.
+std::set<std::pair<int64_t, int64_t>> numbersof(std::string_view text, bool words)
+{
+    static const std::map<std::string_view, int> named{
+        {"zero", 0}, {"one", 1}, {"two", 2}, {"three", 3}, {"four", 4}, {"five", 5}, {"six", 6},
+        {"seven", 7}, {"eight", 8}, {"nine", 9}, {"ten", 10}, {"hundred", 100}, {"thousand", 1000},
+        {"sifar", 0}, {"kosong", 0}, {"satu", 1}, {"dua", 2}, {"tiga", 3}, {"empat", 4}, {"lima", 5},
+        {"enam", 6}, {"tujuh", 7}, {"lapan", 8}, {"sembilan", 9}, {"sepuluh", 10}, {"seratus", 100},
+        {"seribu", 1000},
+    };
+    std::set<std::pair<int64_t, int64_t>> out;
+    try {
+        for (const Token& k : tokenize(text)) {
+            if (k.type == T::num) out.insert({k.value.n, k.value.d});
+            std::string lower;
+            for (char c : k.text) lower += char(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            auto it = named.find(lower);
+            if (words && k.type == T::word && it != named.end()) out.insert({it->second, 1});
+        }
+    } catch (const Refused&) {
+    }
+    return out;
+}
+
+// A number one language shows that the other does not, in figures or in words.
+std::string disagree(const Text2& both)
+{
+    auto en = numbersof(both.en, false), ms = numbersof(both.ms, false);
+    auto enw = numbersof(both.en, true), msw = numbersof(both.ms, true);
+    for (auto n : en)
+        if (!msw.count(n)) return "the English shows " + str(Q{n.first, n.second}) + ", the Malay does not";
+    for (auto n : ms)
+        if (!enw.count(n)) return "the Malay shows " + str(Q{n.first, n.second}) + ", the English does not";
+    return "";
+}
+
 bool number(const std::string& s, Q& out)
 {
     std::string error;
@@ -988,11 +1024,18 @@ std::vector<std::string> checkscript(const Script& script)
         shown(step.line, step.say.en);
         shown(step.line, step.say.ms);
         if (pass == 1 && step.say.ms.empty() && haswords(step.say.en)) report(step.line, "the step's words have no Malay");
+        auto agree = [&](int line, const Text2& both) {
+            std::string why = pass == 1 && !both.ms.empty() ? disagree(both) : "";
+            if (!why.empty()) report(line, why);
+        };
+        agree(step.line, step.say);
+        if (s == 0) agree(step.line, script.title);
         for (const Command& c : step.commands) {
             if (c.verb == "text" || c.verb == "rtext" || c.verb == "math" || c.verb == "label") {
                 Text2 both = splittext(c.args[2]);
                 shown(c.line, both.en);
                 shown(c.line, both.ms);
+                agree(c.line, both);
             }
             std::string why = pass == 1 ? checkdrawing(c) : "";
             if (!why.empty()) report(c.line, c.verb + ": " + why);

@@ -17,7 +17,8 @@
 // that is not arithmetic ("A + B = C", "Answer = 15", "Half of 8 = 4") is a problem unless
 // the step has a check line covering it:
 // one whose result is the other side's value, a "let" giving its letters, or "not a sum".
-// The title counts as shown in the first step.
+// The title counts as shown in the first step. A text in two languages shows the same numbers
+// in both (in figures, or in words such as "seratus").
 //
 // The claims of check lines:
 //   check "EXPR = EXPR = ..."            every "=" holds; every side must be maths
