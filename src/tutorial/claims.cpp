@@ -828,7 +828,7 @@ bool haswords(std::string_view text)
 }
 
 // The numbers of a text, written in figures or as the words a step may use instead.
-std::set<std::pair<int64_t, int64_t>> numbersof(std::string_view text, bool words)
+std::map<std::pair<int64_t, int64_t>, std::string> numbersof(std::string_view text, bool words)
 {
     static const std::map<std::string_view, int> named{
         {"zero", 0}, {"one", 1}, {"two", 2}, {"three", 3}, {"four", 4}, {"five", 5}, {"six", 6},
@@ -837,14 +837,14 @@ std::set<std::pair<int64_t, int64_t>> numbersof(std::string_view text, bool word
         {"enam", 6}, {"tujuh", 7}, {"lapan", 8}, {"sembilan", 9}, {"sepuluh", 10}, {"seratus", 100},
         {"seribu", 1000},
     };
-    std::set<std::pair<int64_t, int64_t>> out;
+    std::map<std::pair<int64_t, int64_t>, std::string> out;
     try {
         for (const Token& k : tokenize(text)) {
-            if (k.type == T::num) out.insert({k.value.n, k.value.d});
+            if (k.type == T::num) out.insert({{k.value.n, k.value.d}, k.text});
             std::string lower;
             for (char c : k.text) lower += char(c >= 'A' && c <= 'Z' ? c + 32 : c);
             auto it = named.find(lower);
-            if (words && k.type == T::word && it != named.end()) out.insert({it->second, 1});
+            if (words && k.type == T::word && it != named.end()) out.insert({{it->second, 1}, k.text});
         }
     } catch (const Refused&) {
     }
@@ -856,10 +856,10 @@ std::string disagree(const Text2& both)
 {
     auto en = numbersof(both.en, false), ms = numbersof(both.ms, false);
     auto enw = numbersof(both.en, true), msw = numbersof(both.ms, true);
-    for (auto n : en)
-        if (!msw.count(n)) return "the English shows " + str(Q{n.first, n.second}) + ", the Malay does not";
-    for (auto n : ms)
-        if (!enw.count(n)) return "the Malay shows " + str(Q{n.first, n.second}) + ", the English does not";
+    for (const auto& [n, text] : en)
+        if (!msw.count(n)) return "the English shows " + text + ", the Malay does not";
+    for (const auto& [n, text] : ms)
+        if (!enw.count(n)) return "the Malay shows " + text + ", the English does not";
     return "";
 }
 
