@@ -126,7 +126,9 @@ void Lesson::askq()
 int Lesson::link2examples()
 {
     props.examplemark.clear();
-    if (!view.practicedown())
+    // The timer button asks its first question while "Practice Only" is still down (it is
+    // lifted on release); a timed test never links to a worked example.
+    if (!view.practicedown() || view.timerdown())
         return 0;
     tutorial::Asked asked;
     asked.topic = props.topic;

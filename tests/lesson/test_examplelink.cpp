@@ -158,6 +158,14 @@ TEST(Examplelink, EveryNewPracticeQuestionLinksByTheTables)
             }
         }
 
+        // A timed test started from practice: its first question is asked while "Practice
+        // Only" is still down, and links nothing.
+        view.timer = true;
+        lesson.SpbtimerClick();
+        EXPECT_EQ(props.example, 0);
+        EXPECT_EQ(props.examplemark, "");
+        view.timer = false;
+
         // Leaving practice leaves the button; the questions after it offer nothing.
         const int offers = view.examplelinkoffers, clears = view.examplelinkclears;
         view.practice = false;
