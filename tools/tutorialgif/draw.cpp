@@ -318,13 +318,13 @@ std::optional<Fault> drawclock(Canvas& cv, const Command& cmd, QPointF centre, d
     for (int i = 0; i < 60; ++i) {
         const double a = i * M_PI / 30;
         const QPointF dir(std::sin(a), -std::cos(a));
-        const double len = i % 5 == 0 ? radius * 0.1 : radius * 0.04;
+        const double len = i % 5 == 0 ? radius * 0.09 : radius * 0.04;
         cv.line(centre + dir * (radius - 3), centre + dir * (radius - 3 - len), ink, i % 5 == 0 ? 1.6 : 0.8);
     }
-    const QFont f = font(radius * 0.22, true);
+    const QFont f = font(radius * 0.2, true);
     for (int n = 1; n <= 12; ++n) {
         const double a = n * M_PI / 6;
-        const QPointF p = centre + QPointF(std::sin(a), -std::cos(a)) * radius * 0.72;
+        const QPointF p = centre + QPointF(std::sin(a), -std::cos(a)) * radius * 0.68;
         cv.text(QRectF(p.x() - radius * 0.2, p.y() - radius * 0.16, radius * 0.4, radius * 0.32), Qt::AlignCenter,
                 QString::number(n), f, ink);
     }
@@ -346,15 +346,15 @@ std::optional<Fault> drawnote(Canvas& cv, const Command& cmd, QPointF topleft)
         for (const NoteLook& n : notes)
             if (n.value == v) look = &n;
     if (!look) return Fault{cmd.line, QStringLiteral("a ringgit note is 1, 5, 10, 20, 50 or 100")};
-    const QRectF r(topleft, QSizeF(84, 40));
+    const QRectF r(topleft, QSizeF(92, 40));
     QPainterPath body;
     body.addRoundedRect(r, 4, 4);
     cv.path(body, look->colour.darker(130), 1.2, look->colour);
     QPainterPath window;
-    window.addEllipse(QPointF(r.right() - 17, r.center().y()), 11, 11);
+    window.addEllipse(QPointF(r.right() - 14, r.center().y()), 9, 9);
     cv.path(window, white, 1.2, look->colour.lighter(135));
     const QString label = QStringLiteral("RM%1").arg(look->value);
-    cv.text(QRectF(r.left() + 4, r.top() + 2, 58, r.height() - 4), Qt::AlignCenter, label, font(14, true), white);
+    cv.text(QRectF(r.left() + 6, r.top() + 2, 62, r.height() - 4), Qt::AlignCenter, label, font(13.5, true), white);
     cv.text(QRectF(r.left() + 3, r.top() + 1, 20, 10), Qt::AlignLeft | Qt::AlignTop,
             QString::number(look->value), font(7.5, true), white);
     return std::nullopt;
