@@ -638,7 +638,7 @@ std::optional<Fault> drawwords(QPainter& p, const tutorial::Step& step)
         }
         return std::nullopt;
     }
-    return Fault{step.line, QStringLiteral("the words do not fit in two lines each: say it shorter")};
+    return Fault{step.line, QStringLiteral("the words of this step do not fit in two lines each: say it shorter")};
 }
 
 std::optional<Fault> drawtitle(QPainter& p, const Script& script)
