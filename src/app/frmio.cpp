@@ -217,11 +217,16 @@ Tfrmio::Tfrmio(Lesson& lesson, QWidget* parent) : QWidget(parent), lesson_(lesso
     player->addWidget(t->Btbprevious, 1, 0);
     player->addWidget(t->Btbnext, 1, 1);
     player->addWidget(t->gbxgifjump, 2, 0, 1, 2);
+    player->setRowStretch(3, 1);
     auto* loading = new QVBoxLayout;
     loading->addWidget(t->lblloading);
     loading->addWidget(t->lbldisedia);
-    loading->addStretch();
-    auto* tutorialrow = new QHBoxLayout;
+    loading->setAlignment(Qt::AlignTop);  // no stretch: hidden, the row must be empty
+    // In a widget of its own, so that hidden it takes no room from the exercise layout.
+    tutorialrow_ = new QWidget(this);
+    tutorialrow_->setObjectName(QStringLiteral("tutorialrow"));
+    auto* tutorialrow = new QHBoxLayout(tutorialrow_);
+    tutorialrow->setContentsMargins(0, 0, 0, 0);
     tutorialrow->addWidget(t->Lbxexample, 1);
     tutorialrow->addLayout(loading);
     tutorialrow->addLayout(player);
@@ -264,8 +269,10 @@ Tfrmio::Tfrmio(Lesson& lesson, QWidget* parent) : QWidget(parent), lesson_(lesso
     buttons->setColumnStretch(4, 1);
 
     auto* all = new QVBoxLayout(this);
-    all->addLayout(top, 1);
-    all->addLayout(tutorialrow);
+    all->addLayout(top, 3);
+    // The tree shares the height with the picture, which keeps its shape.
+    all->addWidget(tutorialrow_, 2);
+    tutorialrow_->hide();
     all->addLayout(answerrow);
     all->addLayout(buttons);
     all->addWidget(t->sbexample);
@@ -303,9 +310,11 @@ void Tfrmio::SpbexampleClick()
         for (QWidget* w : tutorial->layoutwidgets())
             w->show();
         tutorial->Impartexample->hide();  // shown while stepping, in the same place
+        tutorialrow_->show();
     } else {
         for (QWidget* w : tutorial->layoutwidgets())
             w->hide();
+        tutorialrow_->hide();
         for (qsizetype i = 0; i < exercisewidgets_.size() && i < exercisevisible_.size(); ++i)
             exercisewidgets_[i]->setVisible(exercisevisible_[i]);
     }

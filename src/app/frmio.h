@@ -93,6 +93,7 @@ private:
     QFont font_;
     bool markingbyprogram_ = false;
     bool emptied_ = false;  // nothing added since clear() (the first box holds a blank page)
+    QWidget* tutorialrow_;  // the tree and the player's buttons
     QList<QWidget*> exercisewidgets_;
     QList<bool> exercisevisible_;  // as they were when the tutorial layout came up
 };

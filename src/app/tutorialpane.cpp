@@ -11,7 +11,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -66,8 +65,29 @@ QIcon painted(int which)
             p.drawRect(QRectF(1 + 3.7 * i, 13 - 3 * (i + 1), 3, 3 * (i + 1) + 1));
         }
         break;
-    default:
-        return QApplication::style()->standardIcon(which == 4 ? QStyle::SP_DirClosedIcon : QStyle::SP_DirOpenIcon);
+    case 4:  // a closed folder
+        p.setPen(QPen(QColor(150, 110, 20), 1));
+        p.setBrush(QColor(240, 200, 90));
+        p.drawRect(QRectF(1.5, 2.5, 6, 3));
+        p.drawRect(QRectF(1.5, 4.5, 13, 9));
+        break;
+    case 5: {  // an open folder: the front leans out
+        p.setPen(QPen(QColor(150, 110, 20), 1));
+        p.setBrush(QColor(220, 175, 60));
+        p.drawRect(QRectF(1.5, 2.5, 6, 3));
+        p.drawRect(QRectF(1.5, 4.5, 12, 9));
+        QPainterPath front;
+        front.moveTo(4, 7.5);
+        front.lineTo(15.5, 7.5);
+        front.lineTo(13.5, 13.5);
+        front.lineTo(1.5, 13.5);
+        front.closeSubpath();
+        p.setBrush(QColor(255, 225, 130));
+        p.drawPath(front);
+        break;
+    }
+    default:  // no picture: a blank, so the captions line up
+        break;
     }
     return QIcon(pm);
 }
@@ -126,14 +146,19 @@ Tutorialpicture::Tutorialpicture(QWidget* parent) : QLabel(parent)
     setMinimumSize(433, 273);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setFocusPolicy(Qt::NoFocus);
+    setContentsMargins(3, 3, 3, 3);
 }
 
 void Tutorialpicture::paintEvent(QPaintEvent*)
 {
+    // White with the question box's border, so the place is plain before a choice.
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.setPen(QPen(QColor(0x7a, 0x96, 0xdf), 2));
+    p.drawRect(rect().adjusted(1, 1, -1, -1));
     const QPixmap pm = pixmap();
     if (pm.isNull())
         return;
-    QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QSize size = pm.size().scaled(contentsRect().size(), Qt::KeepAspectRatio);
     QRect place(QPoint(0, 0), size);
@@ -169,6 +194,7 @@ Tutorialpane::Tutorialpane(QWidget* window, QWidget* questionbox)
     Lbxexample->setIndentation(19);
     Lbxexample->setFont(QFont(QStringLiteral("Arial")));
     Lbxexample->setMinimumSize(281, 97);
+    Lbxexample->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Lbxexample->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Lbxexample->setAccessibleName(QStringLiteral("Tutorials/Tunjuk ajar"));
     buildtree();
@@ -266,8 +292,7 @@ void Tutorialpane::buildtree()
         topic->setIcon(0, painted(4));
         for (tutorial::Example e : t.leaves) {
             auto* leaf = new QTreeWidgetItem(topic, {fromutf8(tutorial::caption(e))});
-            if (const int pic = leafpicture(e); pic >= 0)
-                leaf->setIcon(0, painted(pic));
+            leaf->setIcon(0, painted(leafpicture(e)));
         }
     }
 }
@@ -280,7 +305,7 @@ QList<QWidget*> Tutorialpane::playercontrols() const
 QList<QWidget*> Tutorialpane::layoutwidgets() const
 {
     return {Imexample, Impartexample, Lbxexample, lblreturn, lblreturn2, Spbstopanimate, Spbrestart, Btbprevious,
-            Btbnext, gbxgifjump};
+            Btbnext, gbxgifjump, Pbexample, sbexample};
 }
 
 void Tutorialpane::setcontrolsenabled(bool enabled)

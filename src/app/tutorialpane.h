@@ -29,8 +29,6 @@ public:
     explicit Tutorialpicture(QWidget* parent);
     bool haspicture() const { return !pixmap().isNull(); }
     QSize sizeHint() const override { return {433, 273}; }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int w) const override { return w * 273 / 433; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
