@@ -171,8 +171,9 @@ Tutorialpane::Tutorialpane(QWidget* window, QWidget* questionbox)
 {
     gifsource = [](const QString& name) { return Gifmovie::fromResource(name); };
     scriptsource = [](const QString& name) {
-        QFile file(findMediaResource(QStringLiteral("tutorials"), name, QStringLiteral("tut")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const QString path = findMediaResource(QStringLiteral("tutorials"), name, QStringLiteral("tut"));
+        QFile file(path);
+        return !path.isEmpty() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
     steptimer_->setSingleShot(true);
     connect(steptimer_, &QTimer::timeout, this, [this] { steptick(); });

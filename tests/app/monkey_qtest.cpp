@@ -15,6 +15,7 @@
 #include "program.h"
 #include "tutorialpane.h"
 #include "widgets/ovalbtn.h"
+#include "support/tinygif.h"
 #include "support/workcopy.h"
 
 #include <QAbstractButton>
@@ -419,6 +420,8 @@ private:
             return;
         }
         ++places["tutorial layout"];
+        // Every example gets a short animation, so the player has something to step through.
+        io->tutorial->gifsource = [](const QString&) { return Gifmovie::fromData(tinygif(12, 5)); };
         QTreeWidget* tree = io->tutorial->Lbxexample;
         const int roll = chance(100);
         if (roll < 45) {
