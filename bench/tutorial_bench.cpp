@@ -28,7 +28,8 @@ int appendBytes(GifFileType* gif, const GifByteType* data, int length)
 }
 
 // A page of a worked example: white paper, rows of "writing" in a few inks.
-QByteArray syntheticTutorial(unsigned seed, int frames = 20)
+// allWhole: every frame redrawn in full, the worst a tutorial could be made.
+QByteArray syntheticTutorial(unsigned seed, bool allWhole = false, int frames = 20)
 {
     constexpr int width = 866, height = 546, transparent = 15;
     std::mt19937 random(seed);
@@ -50,7 +51,7 @@ QByteArray syntheticTutorial(unsigned seed, int frames = 20)
     EGifPutExtensionBlock(gif, 3, loop);
     EGifPutExtensionTrailer(gif);
     for (int f = 0; f < frames; ++f) {
-        const bool whole = f == 0;
+        const bool whole = f == 0 || allWhole;
         const int w = whole ? width : pick(120, 320), h = whole ? height : pick(40, 140);
         const int x = whole ? 0 : pick(0, width - w), y = whole ? 0 : pick(0, height - h);
         const bool holes = !whole && f % 3 == 0;
@@ -103,9 +104,9 @@ void firstFrame(benchmark::State& state, const std::string& name)
 }
 
 // Going through a made-up tutorial a frame at a time, each way.
-void stepping(benchmark::State& state, int by)
+void stepping(benchmark::State& state, int by, bool allWhole)
 {
-    const Gifmovie movie = Gifmovie::fromData(syntheticTutorial(2));
+    const Gifmovie movie = Gifmovie::fromData(syntheticTutorial(2, allWhole));
     const int n = movie.frameCount();
     int at = 0;
     for (auto _ : state) {
@@ -168,8 +169,11 @@ int main(int argc, char** argv)
     for (const std::string& name : tutorialNames())
         if (shipped(name))
             benchmark::RegisterBenchmark(("first_frame/" + name).c_str(), firstFrame, name)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("step/forward", stepping, 1)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("step/back", stepping, -1)->Unit(benchmark::kMillisecond);
+    for (const bool whole : {false, true}) {
+        const std::string kind = whole ? "/all_whole" : "";
+        benchmark::RegisterBenchmark(("step/forward" + kind).c_str(), stepping, 1, whole)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("step/back" + kind).c_str(), stepping, -1, whole)->Unit(benchmark::kMillisecond);
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

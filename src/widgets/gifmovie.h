@@ -37,7 +37,8 @@ public:
     int frameCount() const;
     // Frames are whole pictures (ARGB32), composited with the earlier ones. Only the file
     // and one canvas are kept: the next frame is drawn over the last one asked for, an
-    // earlier one is built again from the first. A copy of a movie has a canvas of its own.
+    // earlier one is built again from the nearest key frame before it (a few, kept only
+    // when the frames are big). A copy of a movie has a canvas of its own.
     QImage frame(int index) const;
     int delayMs(int index) const;
     // How often the whole animation plays: 0 for ever, else a count (1 when the file has
@@ -61,6 +62,12 @@ private:
     mutable QImage canvas_;  // frame shown_, or nothing yet when shown_ < 0
     mutable QImage under_;   // what frame shown_ covered, when it is to be put back after
     mutable int shown_ = -1;
+    struct Key {
+        int index;
+        QImage canvas, under;
+    };
+    mutable std::vector<Key> keys_;  // in frame order
+    mutable long sinceKey_ = 0;      // pixels drawn since the last key, or since the start
     QSize size_;
     int plays_ = 1;
     QString error_;

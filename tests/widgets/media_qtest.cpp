@@ -349,8 +349,8 @@ private slots:
     void framesMatchThePlainWayInAnyOrder()
     {
         // Random pictures of every make: disposals, holes, maps of their own, interlacing,
-        // images partly or wholly off the screen. Frames are asked for in a
-        // random order, from two copies of the movie in turn.
+        // images partly or wholly off the screen; long enough ones for key frames to be
+        // kept. Frames are asked for in a random order, from two copies of the movie in turn.
         std::mt19937 random(20261208);
         const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
         const auto palette = [&] {
@@ -362,7 +362,7 @@ private slots:
         for (int round = 0; round < 80; ++round) {
             const QSize screen(pick(1, 24), pick(1, 24));
             const std::vector<QRgb> global = palette();
-            std::vector<TestFrame> frames(size_t(pick(1, 8)));
+            std::vector<TestFrame> frames(size_t(pick(1, 24)));
             for (TestFrame& f : frames) {
                 f.rect = QRect(pick(0, screen.width()), pick(0, screen.height()), pick(1, screen.width()),
                                pick(1, screen.height()));
