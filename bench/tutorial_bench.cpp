@@ -1,14 +1,21 @@
 // What a tutorial costs to open and to play. Run on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen build/bench/tutorial_bench          time to the first frame, stepping
 //   QT_QPA_PLATFORM=offscreen build/bench/tutorial_bench --peak-rss
-//                                    plays every tutorial one after another, prints peak memory
+//                                    plays every tutorial one after another through the exercise
+//                                    window's tutorial layout, prints peak memory
 // Tutorials whose animation is not in the resources yet are stood in for by a made-up one
 // of the same make: 20 frames of 866 x 546, the first whole, the later ones the changed part only.
+#include "frmio.h"
+#include "lesson/lesson.h"
+#include "support/fakes.h"
 #include "tutorial/catalogue.h"
+#include "tutorialpane.h"
 #include "widgets/gifmovie.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QTemporaryDir>
+#include <QTreeWidgetItem>
 
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>
@@ -122,39 +129,70 @@ long peakKiB()
     return usage.ru_maxrss;
 }
 
-// Every tutorial, one after another, through one player on a shown label: every frame of
-// each, the timer beaten by hand and the label repainted after each beat.
+// The exercise window in its tutorial layout, as a pupil has it.
+struct Window {
+    Recordingbox box;
+    Recordingview view;
+    QTemporaryDir dir;
+    Workfolder folder{dir.path().toStdString()};
+    Randomsource random;
+    Lesson lesson{box, view, folder, random};
+    Tfrmio window{lesson};
+    Tutorialpane& pane = *window.tutorial;
+
+    Window()
+    {
+        pane.armtimer = [](int) {};  // the benchmark beats the frames itself
+        pane.disarmtimer = [] {};
+        window.resize(1024, 768);
+        window.show();
+        window.SpbexampleClick();
+        window.SpbexampleMouseUp();
+        QApplication::processEvents();
+    }
+    QTreeWidgetItem* leaf(int example)
+    {
+        const std::string_view caption = tutorial::caption(static_cast<tutorial::Example>(example));
+        return pane.findnode(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+    }
+};
+
+// From choosing a leaf of the tree to its first frame painted in the window.
+void leafToPainted(benchmark::State& state, int example)
+{
+    Window w;
+    QTreeWidgetItem* leaf = w.leaf(example);
+    for (auto _ : state) {
+        w.pane.clearpictures();
+        w.pane.LbxexampleChange(leaf);
+        w.pane.Imexample->repaint();
+    }
+    if (!w.pane.Imexample->haspicture())
+        state.SkipWithError("nothing was painted");
+}
+
+// Every tutorial, one after another, through the window's player: every frame of each,
+// the timer beaten by hand and the picture repainted after each beat.
 int playAll()
 {
-    QLabel label;
-    label.resize(900, 600);
-    label.show();
-    Gifplayer player(&label, nullptr);
-    QApplication::processEvents();
+    Window w;
     const long before = peakKiB();
-    int frames = 0, made = 0;
-    const std::vector<std::string> names = tutorialNames();
-    for (size_t i = 0; i < names.size(); ++i) {
-        QByteArray bytes;
-        if (shipped(names[i])) {
-            player.load(QString::fromStdString(names[i]));
-        } else {
-            bytes = syntheticTutorial(unsigned(100 + i));
-            player.setGif(Gifmovie::fromData(bytes));
-            ++made;
+    int frames = 0, played = 0;
+    for (int e = 0; e < tutorial::examplecount; ++e) {
+        w.pane.LbxexampleChange(w.leaf(e));
+        if (!w.pane.Imexample->haspicture())
+            continue;
+        ++played;
+        w.pane.Imexample->repaint();
+        for (int f = 1; f < w.pane.player->frameCount(); ++f) {
+            w.pane.player->tick();
+            w.pane.Imexample->repaint();
         }
-        label.repaint();
-        player.start();
-        for (int f = 1; f < player.frameCount(); ++f) {
-            player.tick();
-            label.repaint();
-        }
-        frames += player.frameCount();
-        player.unload();
+        frames += w.pane.player->frameCount();
     }
-    std::printf("%zu tutorials (%d made up), %d frames: peak RSS %.1f MiB (%.1f MiB before the first)\n",
-                names.size(), made, frames, double(peakKiB()) / 1024, double(before) / 1024);
-    return 0;
+    std::printf("%d of %d tutorials played, %d frames: peak RSS %.1f MiB (%.1f MiB before the first)\n", played,
+                tutorial::examplecount, frames, double(peakKiB()) / 1024, double(before) / 1024);
+    return played == tutorial::examplecount ? 0 : 1;
 }
 
 } // namespace
@@ -169,6 +207,9 @@ int main(int argc, char** argv)
     for (const std::string& name : tutorialNames())
         if (shipped(name))
             benchmark::RegisterBenchmark(("first_frame/" + name).c_str(), firstFrame, name)->Unit(benchmark::kMillisecond);
+    for (int e = 0; e < tutorial::examplecount; ++e)
+        benchmark::RegisterBenchmark(("leaf_to_painted/" + tutorialNames()[size_t(e)]).c_str(), leafToPainted, e)
+            ->Unit(benchmark::kMillisecond);
     for (const bool whole : {false, true}) {
         const std::string kind = whole ? "/all_whole" : "";
         benchmark::RegisterBenchmark(("step/forward" + kind).c_str(), stepping, 1, whole)->Unit(benchmark::kMillisecond);
