@@ -5,16 +5,13 @@
 //                                    window's tutorial layout, prints peak memory
 // Tutorials whose animation is not in the resources yet are stood in for by a made-up one
 // of the same make: 20 frames of 866 x 546, the first whole, the later ones the changed part only.
-#include "frmio.h"
-#include "lesson/lesson.h"
-#include "support/fakes.h"
+#include "support/windowrig.h"
 #include "tutorial/catalogue.h"
 #include "tutorialpane.h"
 #include "widgets/gifmovie.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTreeWidgetItem>
 
 #include <benchmark/benchmark.h>
@@ -130,14 +127,7 @@ long peakKiB()
 }
 
 // The exercise window in its tutorial layout, as a pupil has it.
-struct Window {
-    Recordingbox box;
-    Recordingview view;
-    QTemporaryDir dir;
-    Workfolder folder{dir.path().toStdString()};
-    Randomsource random;
-    Lesson lesson{box, view, folder, random};
-    Tfrmio window{lesson};
+struct Window : Windowrig {
     Tutorialpane& pane = *window.tutorial;
 
     Window()

@@ -5,15 +5,13 @@
 #include "frmio.h"
 #include "tutorialpane.h"
 
-#include "lesson/lesson.h"
-#include "support/fakes.h"
 #include "support/tinygif.h"
+#include "support/windowrig.h"
 #include "tutorial/catalogue.h"
 #include "widgets/ovalbtn.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <QtTest>
@@ -36,14 +34,7 @@ QByteArray testscript()
 QString fromutf8(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // An exercise window whose only animation is "percent", stepped by the test's clock.
-struct Rig {
-    Recordingbox box;
-    Recordingview view;
-    QTemporaryDir dir;
-    Workfolder folder{dir.path().toStdString()};
-    Randomsource random;
-    Lesson lesson{box, view, folder, random};
-    Tfrmio window{lesson};
+struct Rig : Windowrig {
     Tutorialpane& t = *window.tutorial;
     int loads = 0;
     int armed = -1;
