@@ -8,8 +8,10 @@
 #include "support/tinygif.h"
 #include "support/windowrig.h"
 #include "tutorial/catalogue.h"
+#include "tutorial/script.h"
 #include "widgets/ovalbtn.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
@@ -79,6 +81,29 @@ private slots:
             for (QTreeWidgetItemIterator it(tree); *it; ++it)
                 found += (*it)->parent() && (*it)->text(0) == caption;
             QVERIFY2(found == 1, qPrintable(caption));
+        }
+    }
+
+    // The shipped animations: each decodes, one frame per step of its script, and the real
+    // window (no lent pictures) plays it from its leaf.
+    void everyexampleships()
+    {
+        Windowrig rig;
+        Tutorialpane& t = *rig.window.tutorial;
+        t.armtimer = [](int) {};
+        t.disarmtimer = [] {};
+        for (int i = 0; i < tutorial::examplecount; ++i) {
+            const QString name = fromutf8(tutorial::name(tutorial::Example(i)));
+            QFile file(QStringLiteral(":/tutorials/") + name + QStringLiteral(".tut"));
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+            std::string error;
+            const auto script = tutorial::parsescript(file.readAll().toStdString(), error);
+            QVERIFY2(script, qPrintable(name + QStringLiteral(": ") + QString::fromStdString(error)));
+            const Gifmovie movie = Gifmovie::fromResource(name);
+            QCOMPARE(movie.frameCount(), int(script->steps.size()));
+            QCOMPARE(movie.delayMs(0), int(script->steps[0].seconds * 1000));
+            t.LbxexampleChange(t.findnode(fromutf8(tutorial::caption(tutorial::Example(i)))));
+            QVERIFY2(t.Imexample->haspicture(), qPrintable(name));
         }
     }
 
