@@ -71,6 +71,11 @@ QByteArray buildGif(QSize screen, const std::vector<QRgb>& global, const std::ve
              EGifPutImageDesc(gif, f.rect.x(), f.rect.y(), f.rect.width(), f.rect.height(), f.interlace, local) == GIF_OK;
         if (local)
             GifFreeMapObject(local);
+        // giflib 5.2 keeps its own copy of a frame's map and never frees it: drop it here.
+        if (gif->Image.ColorMap) {
+            GifFreeMapObject(gif->Image.ColorMap);
+            gif->Image.ColorMap = nullptr;
+        }
         std::vector<int> order;
         if (f.interlace) {
             // An interlaced frame is stored in four passes of rows.
