@@ -35,10 +35,11 @@ public:
     QString errorString() const { return error_; }
     QSize size() const { return size_; }
     int frameCount() const;
-    // Frames are whole pictures (ARGB32), composited with the earlier ones. Only the file
-    // and one canvas are kept: the next frame is drawn over the last one asked for, an
-    // earlier one is built again from the nearest key frame before it (a few, kept only
-    // when the frames are big). A copy of a movie has a canvas of its own.
+    // Frames are whole pictures (premultiplied ARGB32, every pixel opaque or clear),
+    // composited with the earlier ones. Only the file and one canvas are kept: the next
+    // frame is drawn over the last one asked for, an earlier one is built again from the
+    // nearest key frame before it (two at most, kept only when the frames are big). A copy
+    // of a movie has a canvas of its own.
     QImage frame(int index) const;
     int delayMs(int index) const;
     // How often the whole animation plays: 0 for ever, else a count (1 when the file has
