@@ -46,6 +46,7 @@ public:
     void setbonuslabel(const std::string&) override {}
     void showcheer(bool) override {}
     void clearexamplelink() override {}
+    void offerexamplelink() override {}
     void message(const std::string&) override {}
     void playsound(const std::string&) override {}
     void openreward() override {}

@@ -13,7 +13,7 @@ lesson="$build/tests/lesson_qtest"
 export MATHTUVO_MUTE=1
 workdir="$(mktemp -d)"
 trap 'rm -rf "$workdir"' EXIT
-cp data/* "$workdir"/
+cp -r data/* "$workdir"/
 
 measure() {
   local times=()

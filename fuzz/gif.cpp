@@ -1,6 +1,6 @@
 // The GIF decoder on any bytes: it refuses or gives whole frames of the picture's size,
-// within its own limits (a frame count and pixel ceiling keep memory bounded; the run's
-// -rss_limit_mb watches the rest).
+// in whatever order they are asked for, within its own limits (a frame count and pixel
+// ceiling keep memory bounded; the run's -rss_limit_mb watches the rest).
 #include "fuzzfolder.h"
 
 #include "widgets/gifmovie.h"
@@ -16,8 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (movie.frameCount() > Gifmovie::maxFrames ||
         long(movie.size().width()) * movie.size().height() * movie.frameCount() > Gifmovie::maxPixels)
         broken("more frames or pixels than the limits");
-    for (int i = 0; i < movie.frameCount(); ++i)
-        if (movie.frame(i).size() != movie.size() || movie.delayMs(i) <= 0)
+    // Forward frame by frame, then back to the first, which builds it again from nothing.
+    for (int i = 0; i <= movie.frameCount(); ++i)
+        if (movie.frame(i % movie.frameCount()).size() != movie.size() || movie.delayMs(i % movie.frameCount()) <= 0)
             broken("a frame of the wrong size or without a delay");
     return 0;
 }

@@ -4,22 +4,28 @@
 
 #include "lesson/lesson.h"
 #include "picturepane.h"
+#include "tutorialpane.h"
+#include "tutorial/catalogue.h"
 #include "widgets/ovalbtn.h"
 #include "media.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -167,8 +173,20 @@ Tfrmio::Tfrmio(Lesson& lesson, QWidget* parent) : QWidget(parent), lesson_(lesso
     btnchkprogress = twolinebutton(this, "btnchkprogress", QStringLiteral("Progress Report "), QStringLiteral("Rekod Pencapaian"),
                                    QColor(0xff, 0xe0, 0x80), QStringLiteral("See Progress Report/Lihat Rekod Pencapaian"));
     Spbexample = twolinebutton(this, "Spbexample", QStringLiteral("Tutorials"), QStringLiteral("Tunjuk Ajar -Tunjuk Ajar"), aqua,
-                               QStringLiteral("Animated tutorials/Tunjuk ajar beranimasi"));
-    Spbexample->setEnabled(false);  // the tutorial player joins in a later version
+                               QStringLiteral("Click to see Examples/ Tekan bagi Tunjuk Ajar"));
+    Spbexample->setAccessibleName(QStringLiteral("Tutorials/Tunjuk Ajar"));
+    // A group of its own: it stays down while the tutorial layout is up.
+    Spbexample->setGroupIndex(9);
+    Bbnexample->setMinimumSize(65, 40);
+    Bbnexample->setAccessibleName(QStringLiteral("Example/Contoh"));
+
+    tutorial = new Tutorialpane(this, redposeq);
+    exercisewidgets_ = {redposeq, picture, edtjawap, lbljawap, Lbljawab2, cbmarking, lblarahan, Lblarahan2, lblbonuslabel,
+                        lblbonus, Imbonus4, btnnewq, btnnewvar, btnchkprogress, spbpractice, Spbtimer, Bbnexample,
+                        Spbeng, Spbmal};
+    connect(Spbexample, &Trectbutton::clicked, this, &Tfrmio::SpbexampleClick);
+    connect(Spbexample, &Trectbutton::mouseUp, this, &Tfrmio::SpbexampleMouseUp);
+    connect(Bbnexample, &Trectbutton::clicked, this, &Tfrmio::BbnexampleClick);
 
     connect(btnnewq, &Trectbutton::clicked, this, [this] { lesson_.btnnewqClick(); });
     connect(btnnewvar, &Trectbutton::clicked, this, [this] { lesson_.btnnewvarClick(); });
@@ -187,6 +205,31 @@ Tfrmio::Tfrmio(Lesson& lesson, QWidget* parent) : QWidget(parent), lesson_(lesso
     auto* top = new QHBoxLayout;
     top->addWidget(redposeq, 1);
     top->addWidget(picture, 0, Qt::AlignTop);
+    // The tutorial pictures take the question box's place.
+    top->addWidget(tutorial->Imexample, 1);
+    top->addWidget(tutorial->Impartexample, 1);
+
+    // The tutorial layout's middle: the tree, the loading signs, the player's buttons.
+    Tutorialpane* t = tutorial;
+    auto* player = new QGridLayout;
+    player->addWidget(t->Spbstopanimate, 0, 0);
+    player->addWidget(t->Spbrestart, 0, 1);
+    player->addWidget(t->Btbprevious, 1, 0);
+    player->addWidget(t->Btbnext, 1, 1);
+    player->addWidget(t->gbxgifjump, 2, 0, 1, 2);
+    player->setRowStretch(3, 1);
+    auto* loading = new QVBoxLayout;
+    loading->addWidget(t->lblloading);
+    loading->addWidget(t->lbldisedia);
+    loading->setAlignment(Qt::AlignTop);  // no stretch: hidden, the row must be empty
+    // In a widget of its own, so that hidden it takes no room from the exercise layout.
+    tutorialrow_ = new QWidget(this);
+    tutorialrow_->setObjectName(QStringLiteral("tutorialrow"));
+    auto* tutorialrow = new QHBoxLayout(tutorialrow_);
+    tutorialrow->setContentsMargins(0, 0, 0, 0);
+    tutorialrow->addWidget(t->Lbxexample, 1);
+    tutorialrow->addLayout(loading);
+    tutorialrow->addLayout(player);
 
     auto* answerrow = new QGridLayout;
     answerrow->addWidget(lblarahan, 0, 0, 1, 3);
@@ -218,12 +261,21 @@ Tfrmio::Tfrmio(Lesson& lesson, QWidget* parent) : QWidget(parent), lesson_(lesso
     buttons->addWidget(Spbtimer, 1, 1);
     buttons->addWidget(btnchkprogress, 1, 2);
     buttons->addWidget(Spbexample, 1, 3);
+    auto* back = new QVBoxLayout;
+    back->addWidget(t->lblreturn);
+    back->addWidget(t->lblreturn2);
+    buttons->addLayout(back, 0, 3, Qt::AlignBottom);
+    buttons->addWidget(t->Pbexample, 2, 3);
     buttons->setColumnStretch(4, 1);
 
     auto* all = new QVBoxLayout(this);
-    all->addLayout(top, 1);
+    all->addLayout(top, 3);
+    // The tree shares the height with the picture, which keeps its shape.
+    all->addWidget(tutorialrow_, 2);
+    tutorialrow_->hide();
     all->addLayout(answerrow);
     all->addLayout(buttons);
+    all->addWidget(t->sbexample);
 
     setTabOrder(edtjawap, btnnewq);
     setTabOrder(btnnewq, btnnewvar);
@@ -232,6 +284,84 @@ Tfrmio::Tfrmio(Lesson& lesson, QWidget* parent) : QWidget(parent), lesson_(lesso
     setTabOrder(Spbmal, spbpractice);
     setTabOrder(spbpractice, Spbtimer);
     setTabOrder(Spbtimer, btnchkprogress);
+    setTabOrder(btnchkprogress, t->Lbxexample);
+    setTabOrder(t->Lbxexample, t->Spbstopanimate);
+    setTabOrder(t->Spbstopanimate, t->Spbrestart);
+    setTabOrder(t->Spbrestart, t->Btbprevious);
+    setTabOrder(t->Btbprevious, t->Btbnext);
+    setTabOrder(t->Btbnext, t->Spbjump1_4);
+    setTabOrder(t->Spbjump1_4, t->Spbjump1_2);
+    setTabOrder(t->Spbjump1_2, t->Spbjump3_4);
+    setTabOrder(t->Spbjump3_4, Spbexample);
+}
+
+// ---- the tutorial layout -------------------------------------------------------------------
+
+bool Tfrmio::tutorialshown() const { return redposeq->isHidden(); }
+
+void Tfrmio::SpbexampleClick()
+{
+    if (!tutorialshown()) {
+        exercisevisible_.clear();
+        for (QWidget* w : exercisewidgets_) {
+            exercisevisible_.push_back(!w->isHidden());
+            w->hide();
+        }
+        for (QWidget* w : tutorial->layoutwidgets())
+            w->show();
+        tutorial->Impartexample->hide();  // shown while stepping, in the same place
+        tutorialrow_->show();
+    } else {
+        for (QWidget* w : tutorial->layoutwidgets())
+            w->hide();
+        tutorialrow_->hide();
+        for (qsizetype i = 0; i < exercisewidgets_.size() && i < exercisevisible_.size(); ++i)
+            exercisewidgets_[i]->setVisible(exercisevisible_[i]);
+    }
+    Imbonus4->clear();
+    Imbonus4->hide();
+    Spbexample->setToolTip(QStringLiteral("Click to return to Exercise/Tekan Untuk latihan semula"));
+    tutorial->collapseall();
+    // Choosing the same example again after coming back is a change too.
+    tutorial->Lbxexample->setCurrentItem(nullptr);
+}
+
+void Tfrmio::SpbexampleMouseUp()
+{
+    if (tutorialshown()) {
+        Spbexample->setDown(true);
+        return;
+    }
+    Spbexample->setDown(false);
+    tutorial->clearpictures();
+    focusanswer();
+    Spbexample->setToolTip(QStringLiteral("Click to see Examples/ Tekan bagi Tunjuk Ajar"));
+    tutorial->setcontrolsenabled(false);
+}
+
+void Tfrmio::BbnexampleClick()
+{
+    if (!tutorialshown())
+        Spbexample->click();
+    repaint();
+    const int example = lesson_.props.example;
+    QTreeWidgetItem* node = nullptr;
+    if (example >= 0 && example < tutorial::examplecount)
+        node = tutorial->findnode(fromutf8(std::string(tutorial::caption(tutorial::Example(example)))).trimmed());
+    if (node) {
+        // Selecting it loads the animation; the same node again would not be a change.
+        if (tutorial->Lbxexample->currentItem() == node)
+            tutorial->LbxexampleChange(node);
+        else
+            tutorial->Lbxexample->setCurrentItem(node);
+        tutorial->Lbxexample->setFocus();
+    }
+    // A tutorial whose animation is missing has nothing to play.
+    tutorial->setcontrolsenabled(tutorial->Imexample->haspicture());
+    const std::string& mark = lesson_.props.examplemark;
+    if (!mark.empty())
+        if (const std::optional<int> frame = tutorial->markframe(mark))
+            tutorial->playfrom(1, tutorial::Stepmode::at, *frame);
 }
 
 Tfrmio::~Tfrmio() = default;
@@ -337,6 +467,17 @@ void Tfrmio::clearexamplelink()
     Bbnexample->setCaption(QString());
     Bbnexample->setlines(QString());
     Bbnexample->setToolTip(QString());
+}
+
+void Tfrmio::offerexamplelink()
+{
+    Bbnexample->setEnabled(true);
+    Bbnexample->show();
+    if (Bbnexample->Caption() != QLatin1String("Example")) {
+        Bbnexample->setCaption(QStringLiteral("Example"));
+        Bbnexample->setlines(QStringLiteral("Contoh"));
+        Bbnexample->setToolTip(QStringLiteral("Link to Example/Tunjuk Ajar"));
+    }
 }
 
 void Tfrmio::message(const std::string& text)

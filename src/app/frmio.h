@@ -4,6 +4,7 @@
 
 #include "lesson/ports.h"
 
+#include <QList>
 #include <QWidget>
 
 class QCheckBox;
@@ -15,6 +16,7 @@ class QTimer;
 class Trectbutton;
 class Lesson;
 class Picturepane;
+class Tutorialpane;
 
 class Tfrmio : public QWidget, public Questionbox, public Exerciseview {
     Q_OBJECT
@@ -40,6 +42,7 @@ public:
     Trectbutton* Spbexample;
     QTimer* Tmr15min;
     Picturepane* picture;
+    Tutorialpane* tutorial;  // the tutorial layout's controls
 
     // Questionbox.
     void clear() override;
@@ -65,10 +68,18 @@ public:
     void setbonuslabel(const std::string& text) override;
     void showcheer(bool shown) override;
     void clearexamplelink() override;
+    void offerexamplelink() override;
     void message(const std::string& text) override;
     void playsound(const std::string& name) override;
     void openreward() override;
     void setpicture(int kind) override;
+
+    // The "Tutorials" button flips the exercise and tutorial layouts; "Example" opens the
+    // tutorial the question links to.
+    void SpbexampleClick();
+    void SpbexampleMouseUp();
+    void BbnexampleClick();
+    bool tutorialshown() const;
 
 signals:
     void progressrequested();
@@ -82,4 +93,7 @@ private:
     QFont font_;
     bool markingbyprogram_ = false;
     bool emptied_ = false;  // nothing added since clear() (the first box holds a blank page)
+    QWidget* tutorialrow_;  // the tree and the player's buttons
+    QList<QWidget*> exercisewidgets_;
+    QList<bool> exercisevisible_;  // as they were when the tutorial layout came up
 };

@@ -57,6 +57,7 @@ const QList<Helpwindow::Page>& Helpwindow::pages()
         {QStringLiteral("answering.html"), QStringLiteral("Answering / Menjawab soalan")},
         {QStringLiteral("questions.html"), QStringLiteral("Next question / Soalan seterusnya")},
         {QStringLiteral("practice.html"), QStringLiteral("Practice and test / Latihan dan ujian")},
+        {QStringLiteral("tutorials.html"), QStringLiteral("Tutorials / Tunjuk Ajar")},
         {QStringLiteral("rewards.html"), QStringLiteral("BONUS and rewards / BONUS dan ganjaran")},
         {QStringLiteral("progress.html"), QStringLiteral("Progress report / Rekod Pencapaian")},
         {QStringLiteral("wordproblems.html"), QStringLiteral("Word problems / Masalah berayat")},

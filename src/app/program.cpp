@@ -41,6 +41,7 @@ void Ioforward::focusanswer() { if (window) window->focusanswer(); }
 void Ioforward::setbonuslabel(const std::string& t) { if (window) window->setbonuslabel(t); }
 void Ioforward::showcheer(bool s) { if (window) window->showcheer(s); }
 void Ioforward::clearexamplelink() { if (window) window->clearexamplelink(); }
+void Ioforward::offerexamplelink() { if (window) window->offerexamplelink(); }
 void Ioforward::message(const std::string& t)
 {
     if (window)

@@ -51,6 +51,7 @@ public:
     void setbonuslabel(const std::string& text) override;
     void showcheer(bool shown) override;
     void clearexamplelink() override {}
+    void offerexamplelink() override {}
     void message(const std::string& text) override;
     void playsound(const std::string&) override {}
     void openreward() override;

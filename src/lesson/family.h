@@ -8,6 +8,9 @@
 
 struct LessonState;
 struct Checklistprops;
+namespace tutorial {
+struct Asked;
+}
 
 class Questionfamily {
 public:
@@ -19,9 +22,14 @@ public:
     virtual bool offers(Topicbox box) const = 0;
     // May "Get Question" or "Try Similar Question" give another question of this family?
     virtual bool cangive(uint8_t trycount) = 0;
-    // Chooses the kind (keeping it when newoper is set), composes the question into the
-    // question box and hands the expected answer over to the lesson state.
+    // Chooses the kind (keeping it when newoper is set) and composes the question into the
+    // question box.
     virtual void ask(bool newoper) = 0;
+    // Hands the expected answer of the question just composed over to the lesson state. The
+    // dispatcher links the tutorial in between: a hand-over may overwrite what was asked.
+    virtual void handoveranswer() = 0;
+    // Tells the tutorial link which kind of question was just composed.
+    virtual void describe(tutorial::Asked& asked) const = 0;
     // Does a right answer to the current question grow the run?
     virtual bool counts(const LessonState& state, const Checklistprops& props) const = 0;
     // Forgets the current kind (the dispatcher does this when another family asks).

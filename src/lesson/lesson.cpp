@@ -2,6 +2,7 @@
 #include "lesson.h"
 
 #include "arith/arithmetic.h"
+#include "tutorial/catalogue.h"
 #include "wordq/poselitq.h"
 
 #include <ctime>
@@ -97,6 +98,8 @@ void Lesson::askq()
             measures->clearkind();
         lengthkind = 0;
         pickoperation(*this, props.newoper, props.plus, props.multi, props.divide);
+        if (!props.newoper)
+            props.example = link2examples();
         break;
     case 1:
     case 2: {
@@ -108,12 +111,39 @@ void Lesson::askq()
             other->clearkind();
         box.clear();
         family->ask(props.newoper);
+        // A similar question keeps the link of the question it varies.
+        if (!props.newoper)
+            props.example = link2examples();
+        family->handoveranswer();
         view.focusanswer();
         break;
     }
     default:
         break;
     }
+}
+
+int Lesson::link2examples()
+{
+    props.examplemark.clear();
+    // The timer button asks its first question while "Practice Only" is still down (it is
+    // lifted on release); a timed test never links to a worked example.
+    if (!view.practicedown() || view.timerdown())
+        return 0;
+    tutorial::Asked asked;
+    asked.topic = props.topic;
+    asked.grade = state.grade();
+    asked.opkind = state.opkind;
+    asked.wordform = state.wordform == 1;
+    asked.blank = state.blank;
+    if (Questionfamily* family = props.topic == 1 ? numbers : props.topic == 2 ? measures : nullptr)
+        family->describe(asked);
+    const auto link = tutorial::linkfor(asked, true);
+    if (!link)
+        return 0;
+    props.examplemark = tutorial::startmark(asked);
+    view.offerexamplelink();
+    return static_cast<int>(*link);
 }
 
 bool Lesson::tellstory(const Storytexts& lent)

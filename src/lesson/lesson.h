@@ -61,6 +61,10 @@ public:
     void writegreeting();
     // Composes and shows the next question.
     void askq();
+    // The tutorial a new practice question links to (its catalogue number), offered on the
+    // exercise window; 0 and nothing offered outside practice or when no tutorial fits.
+    // Leaves in props.examplemark where in the tutorial the link starts.
+    int link2examples();
     // Has the word-problem poser tell the question as a story. False when none could be
     // told (a missing "litq.txt" is told to the pupil once): the section key is cleared so
     // the next story does not look for it, and the caller shows the question as a sentence.

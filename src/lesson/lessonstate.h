@@ -49,6 +49,7 @@ struct Checklistprops {
     uint8_t topic = 0;  // 0 arithmetic, 1 number, 2 measurement
     std::string studentname;
     int example = 0;  // tutorial linked to the question
+    std::string examplemark;  // where in it the link starts (a mark of its script), or empty
 };
 
 // The ten sub-topic boxes of the checklist.

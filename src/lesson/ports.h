@@ -50,6 +50,8 @@ public:
     virtual void setbonuslabel(const std::string& text) = 0;
     virtual void showcheer(bool shown) = 0;  // Imbonus4 with the "cherio" animation
     virtual void clearexamplelink() = 0;     // Bbnexample disabled, caption and hint cleared
+    // Bbnexample enabled; "Example" / "Contoh" and its hint put on unless already there.
+    virtual void offerexamplelink() = 0;
 
     // Services.
     virtual void message(const std::string& text) = 0;  // modal, one OK button

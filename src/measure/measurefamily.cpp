@@ -8,6 +8,7 @@
 #include "arith/arithmetic.h"
 #include "lesson/lesson.h"
 #include "time/timetuvo.h"
+#include "tutorial/catalogue.h"
 
 #include <array>
 #include <vector>
@@ -303,8 +304,11 @@ void Measurefamily::ask(bool newoper)
     // A kind that writes nothing must not leave the last question's answer to be typed.
     s.answertext.clear();
     composemeasurement(s.measkind, grade, s.composerout2);
-    handover(s.measkind);
 }
+
+void Measurefamily::handoveranswer() { handover(lesson_.state.measkind); }
+
+void Measurefamily::describe(tutorial::Asked& asked) const { asked.measurekind = lesson_.lengthkind; }
 
 bool Measurefamily::counts(const LessonState& s, const Checklistprops& props) const
 {

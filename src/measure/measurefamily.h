@@ -55,6 +55,8 @@ public:
     bool offers(Topicbox box) const override;
     bool cangive(uint8_t trycount) override;
     void ask(bool newoper) override;
+    void handoveranswer() override;
+    void describe(tutorial::Asked& asked) const override;
     bool counts(const LessonState& state, const Checklistprops& props) const override;
     void clearkind() override;
 

@@ -1,6 +1,7 @@
 #include "numberfamily.h"
 
 #include "lesson/lesson.h"
+#include "tutorial/catalogue.h"
 
 namespace {
 
@@ -21,9 +22,15 @@ void Numberfamily::ask(bool newoper)
     auto& s = lesson_.state;
     s.numkind = plug.choosekind(newoper, s.grade(), s.usenumbers, s.usefractions, s.usedecimals);
     plug.composenumber(s.numkind, s.grade(), s.composerout1, s.composerout2);
+}
+
+void Numberfamily::handoveranswer()
+{
     if (!setsitsownstate(plug.kind))
         plug.handover();
 }
+
+void Numberfamily::describe(tutorial::Asked& asked) const { asked.numberkind = plug.kind; }
 
 bool Numberfamily::counts(const LessonState& s, const Checklistprops& props) const
 {

@@ -1,6 +1,7 @@
-// Animated GIF pictures: Gifmovie decodes a GIF89a (with giflib) into whole frames, and
-// Gifview shows one on screen, frame by frame on a timer or stepped by hand. The cheer,
-// the title picture, the ice cream and the tutorial animations all come through here.
+// Animated GIF pictures: Gifmovie reads a GIF89a (with giflib) and builds its frames as they
+// are asked for, and Gifview shows one on screen, frame by frame on a timer or stepped by
+// hand. The cheer, the title picture, the ice cream and the tutorial animations all come
+// through here.
 #pragma once
 
 #include <QByteArray>
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <memory>
 #include <vector>
 
 // The path of a media resource, looked up by name without regard to case, the way the
@@ -29,12 +31,16 @@ public:
     static Gifmovie fromData(const QByteArray& data);
     static QString resourcePath(const QString& name) { return findMediaResource(QStringLiteral("gif"), name, QStringLiteral("gif")); }
 
-    bool isNull() const { return frames_.empty(); }
+    bool isNull() const { return frameCount() == 0; }
     QString errorString() const { return error_; }
     QSize size() const { return size_; }
-    int frameCount() const { return int(frames_.size()); }
-    // Frames are whole pictures (ARGB32), already composited with the earlier ones.
-    const QImage& frame(int index) const;
+    int frameCount() const;
+    // Frames are whole pictures (premultiplied ARGB32, every pixel opaque or clear),
+    // composited with the earlier ones. Only the file and one canvas are kept: the next
+    // frame is drawn over the last one asked for, an earlier one is built again from the
+    // nearest key frame before it (two at most, kept only when the frames are big). A copy
+    // of a movie has a canvas of its own.
+    QImage frame(int index) const;
     int delayMs(int index) const;
     // How often the whole animation plays: 0 for ever, else a count (1 when the file has
     // no loop block; the block's number counts the repeats after the first play).
@@ -48,11 +54,21 @@ public:
     static constexpr int maxFrames = 4096;
 
 private:
-    struct Frame {
-        QImage image;
-        int delayMs;
+    struct Picture;
+    struct File;
+    void compose(int index) const;
+    void draw(const Picture& p) const;
+
+    std::shared_ptr<const File> file_;
+    mutable QImage canvas_;  // frame shown_, or nothing yet when shown_ < 0
+    mutable QImage under_;   // what frame shown_ covered, when it is to be put back after
+    mutable int shown_ = -1;
+    struct Key {
+        int index;
+        QImage canvas, under;
     };
-    std::vector<Frame> frames_;
+    mutable std::vector<Key> keys_;  // in frame order
+    mutable long sinceKey_ = 0;      // pixels drawn since the last key, or since the start
     QSize size_;
     int plays_ = 1;
     QString error_;
@@ -102,7 +118,8 @@ private:
 
     QPointer<QLabel> screen_;
     Gifmovie movie_;
-    mutable std::vector<QPixmap> pixmaps_;
+    mutable QPixmap pixmap_;  // the current frame's, made when it is first asked for
+    mutable int pixmapFrame_ = -1;
     QTimer timer_;
     int current_ = 0;
     int played_ = 0;

@@ -13,7 +13,9 @@
 #include "frmio.h"
 #include "frmmath.h"
 #include "program.h"
+#include "tutorialpane.h"
 #include "widgets/ovalbtn.h"
+#include "support/tinygif.h"
 #include "support/workcopy.h"
 
 #include <QAbstractButton>
@@ -25,6 +27,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <csignal>
@@ -193,6 +196,10 @@ private:
         // More right answers in the exercise window, so lessons get as far as the reward.
         if (window == program_->frmmath && page && page == program_->frmio && chance(100) < 25) {
             rightanswer();
+            return;
+        }
+        if (window == program_->frmmath && page && page == program_->frmio && chance(100) < 8) {
+            tutorials();
             return;
         }
         const int roll = chance(100);
@@ -399,6 +406,38 @@ private:
         tap(io->window()->windowHandle(), Qt::Key_Return);
         if (io && !QApplication::activeModalWidget() && chance(100) < 70)
             clickat(io->btnnewq, io->btnnewq->rect().center());  // and on to the next question
+    }
+
+    // Into the tutorial layout, then a node of the tree or a player button, and now and
+    // then back to the exercise.
+    void tutorials()
+    {
+        const QPointer<Tfrmio> io = program_->frmio.data();
+        if (!io || !showing(io->Spbexample) || !io->window()->windowHandle())
+            return;
+        if (!io->tutorialshown()) {
+            clickat(io->Spbexample, io->Spbexample->rect().center());
+            return;
+        }
+        ++places["tutorial layout"];
+        // Every example gets a short animation, so the player has something to step through.
+        io->tutorial->gifsource = [](const QString&) { return Gifmovie::fromData(tinygif(12, 5)); };
+        QTreeWidget* tree = io->tutorial->Lbxexample;
+        const int roll = chance(100);
+        if (roll < 45) {
+            QList<QTreeWidgetItem*> nodes;
+            for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                if (!tree->visualItemRect(*it).isEmpty())
+                    nodes << *it;
+            if (!nodes.isEmpty())
+                clickat(tree->viewport(), tree->visualItemRect(pick(nodes)).center());
+        } else if (roll < 90) {
+            QWidget* control = pick(io->tutorial->playercontrols());
+            if (control->isVisible())
+                clickat(control, control->rect().center());
+        } else {
+            clickat(io->Spbexample, io->Spbexample->rect().center());
+        }
     }
 
     void resizeframe()

@@ -45,6 +45,8 @@ public:
         s.opkind = 0;
         s.remainder = 0;
     }
+    void handoveranswer() override {}
+    void describe(tutorial::Asked&) const override {}
     bool counts(const LessonState&, const Checklistprops&) const override { return true; }
     void clearkind() override { ++clears; }
 

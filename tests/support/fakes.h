@@ -68,7 +68,7 @@ public:
     bool minutetimer = false;
     bool marking = false;
     bool cheer = false;
-    int answerclears = 0, focuses = 0, examplelinkclears = 0, rewards = 0;
+    int answerclears = 0, focuses = 0, examplelinkclears = 0, examplelinkoffers = 0, rewards = 0;
     int picture = 0;
     std::string timercaption = "Do Test with Timer  ", timerline2 = "Ujian bermeter", timerhint;
     std::string bonuslabel = "0";
@@ -90,6 +90,7 @@ public:
     void setbonuslabel(const std::string& text) override { bonuslabel = text; }
     void showcheer(bool shown) override { cheer = shown; }
     void clearexamplelink() override { ++examplelinkclears; }
+    void offerexamplelink() override { ++examplelinkoffers; }
     void message(const std::string& text) override { messages.push_back(text); }
     void playsound(const std::string& name) override { sounds.push_back(name); }
     void openreward() override { ++rewards; }

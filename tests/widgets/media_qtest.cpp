@@ -14,6 +14,8 @@
 
 #include <gif_lib.h>
 
+#include <cstring>
+#include <random>
 #include <vector>
 
 namespace {
@@ -69,6 +71,11 @@ QByteArray buildGif(QSize screen, const std::vector<QRgb>& global, const std::ve
              EGifPutImageDesc(gif, f.rect.x(), f.rect.y(), f.rect.width(), f.rect.height(), f.interlace, local) == GIF_OK;
         if (local)
             GifFreeMapObject(local);
+        // giflib 5.2 keeps its own copy of a frame's map and never frees it: drop it here.
+        if (gif->Image.ColorMap) {
+            GifFreeMapObject(gif->Image.ColorMap);
+            gif->Image.ColorMap = nullptr;
+        }
         std::vector<int> order;
         if (f.interlace) {
             // An interlaced frame is stored in four passes of rows.
@@ -119,6 +126,54 @@ QByteArray resourceBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+
+// The frames built the plain way, for the sweep to hold the decoder up to: giflib reads the
+// whole file at once, and every frame is composited in full and kept.
+std::vector<QImage> referenceFrames(const QByteArray& data)
+{
+    struct Source {
+        const QByteArray* data;
+        int at;
+    } source{&data, 0};
+    const auto read = [](GifFileType* gif, GifByteType* into, int length) {
+        auto* from = static_cast<Source*>(gif->UserData);
+        const int n = std::min(length, int(from->data->size()) - from->at);
+        std::memcpy(into, from->data->constData() + from->at, size_t(n));
+        from->at += n;
+        return n;
+    };
+    int error = 0;
+    GifFileType* gif = DGifOpen(&source, read, &error);
+    std::vector<QImage> frames;
+    if (!gif || DGifSlurp(gif) != GIF_OK)
+        return frames;
+    QImage canvas(gif->SWidth, gif->SHeight, QImage::Format_ARGB32);
+    canvas.fill(0);
+    for (int i = 0; i < gif->ImageCount; ++i) {
+        const SavedImage& image = gif->SavedImages[i];
+        const GifImageDesc& d = image.ImageDesc;
+        GraphicsControlBlock gcb{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
+        DGifSavedExtensionToGCB(gif, i, &gcb);
+        const ColorMapObject* map = d.ColorMap ? d.ColorMap : gif->SColorMap;
+        const QImage before = canvas;
+        const QRect area = QRect(d.Left, d.Top, d.Width, d.Height).intersected(canvas.rect());
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const int index = image.RasterBits[(y - d.Top) * d.Width + x - d.Left];
+                if (index != gcb.TransparentColor && index < map->ColorCount)
+                    canvas.setPixel(x, y, qRgb(map->Colors[index].Red, map->Colors[index].Green, map->Colors[index].Blue));
+            }
+        frames.push_back(canvas);
+        if (gcb.DisposalMode == DISPOSE_BACKGROUND)
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    canvas.setPixel(x, y, 0);
+        else if (gcb.DisposalMode == DISPOSE_PREVIOUS)
+            canvas = before;
+    }
+    DGifCloseFile(gif, &error);
+    return frames;
+}
 } // namespace
 
 class MediaTest : public QObject {
@@ -294,6 +349,53 @@ private slots:
         QCOMPARE(movie.frame(1).size(), QSize(3, 3));
         QCOMPARE(movie.frame(1).pixel(2, 2), green);
         QCOMPARE(movie.frame(1).pixel(1, 1), red);
+    }
+
+    void framesMatchThePlainWayInAnyOrder()
+    {
+        // Random pictures of every make: disposals, holes, maps of their own, interlacing,
+        // images partly or wholly off the screen; long enough ones for key frames to be
+        // kept. Frames are asked for in a random order, from two copies of the movie in turn.
+        std::mt19937 random(20261208);
+        const auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
+        const auto palette = [&] {
+            std::vector<QRgb> colours;
+            for (int i = 0, n = 2 << pick(0, 2); i < n; ++i)
+                colours.push_back(qRgb(pick(0, 255), pick(0, 255), pick(0, 255)));
+            return colours;
+        };
+        for (int round = 0; round < 80; ++round) {
+            const QSize screen(pick(1, 24), pick(1, 24));
+            const std::vector<QRgb> global = palette();
+            std::vector<TestFrame> frames(size_t(pick(1, 24)));
+            for (TestFrame& f : frames) {
+                f.rect = QRect(pick(0, screen.width()), pick(0, screen.height()), pick(1, screen.width()),
+                               pick(1, screen.height()));
+                if (pick(0, 3) == 0)
+                    f.localMap = palette();
+                const int colours = int(f.localMap.empty() ? global.size() : f.localMap.size());
+                f.pixels.resize(size_t(f.rect.width() * f.rect.height()));
+                for (GifByteType& px : f.pixels)
+                    px = GifByteType(pick(0, colours - 1));
+                f.disposal = pick(DISPOSAL_UNSPECIFIED, DISPOSE_PREVIOUS);
+                f.transparent = pick(0, 1) ? pick(0, colours - 1) : NO_TRANSPARENT_COLOR;
+                f.delayCs = pick(0, 20);
+                f.interlace = pick(0, 3) == 0;
+            }
+            const QByteArray data = buildGif(screen, global, frames, -1);
+            const std::vector<QImage> expected = referenceFrames(data);
+            QCOMPARE(int(expected.size()), int(frames.size()));
+            const Gifmovie movie = Gifmovie::fromData(data);
+            QVERIFY2(!movie.isNull(), qPrintable(movie.errorString()));
+            QCOMPARE(movie.frameCount(), int(frames.size()));
+            const Gifmovie copy = movie;
+            for (int visit = 0; visit < 3 * movie.frameCount(); ++visit) {
+                const int i = pick(0, movie.frameCount() - 1);
+                const Gifmovie& asked = pick(0, 1) ? movie : copy;
+                QCOMPARE(asked.frame(i).convertToFormat(QImage::Format_ARGB32), expected[size_t(i)]);
+                QCOMPARE(asked.delayMs(i), frames[size_t(i)].delayCs < 2 ? 100 : frames[size_t(i)].delayCs * 10);
+            }
+        }
     }
 
     // Each image's own size and place count, not only the screen's: an image larger than

@@ -30,6 +30,8 @@
 
 #include <gif_lib.h>
 
+#include "gifwrite.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -187,80 +189,29 @@ bool writeGif(const QString& path, const std::vector<Frame>& frames, QColor matt
     const std::vector<QRgb> palette = medianCut(entries, anyTransparent ? 255 : 256);
     const int transparent = anyTransparent ? int(palette.size()) : -1;
 
-    QHash<QRgb, GifByteType> nearest;
-    auto lookup = [&](QRgb c) {
-        auto found = nearest.constFind(c);
-        if (found != nearest.cend())
-            return *found;
-        int best = 0;
-        long bestDistance = -1;
-        for (int i = 0; i < int(palette.size()); ++i) {
-            const long dr = qRed(c) - qRed(palette[i]), dg = qGreen(c) - qGreen(palette[i]),
-                       db = qBlue(c) - qBlue(palette[i]);
-            const long d = 3 * dr * dr + 4 * dg * dg + 2 * db * db;
-            if (bestDistance < 0 || d < bestDistance) {
-                bestDistance = d;
-                best = i;
-            }
-        }
-        nearest.insert(c, GifByteType(best));
-        return GifByteType(best);
-    };
-
-    std::array<GifColorType, 256> colours{};
-    for (int i = 0; i < int(palette.size()); ++i)
-        colours[i] = {GifByteType(qRed(palette[i])), GifByteType(qGreen(palette[i])), GifByteType(qBlue(palette[i]))};
+    gifwrite::Nearest nearest(palette);
+    std::vector<QRgb> colours = palette;
     if (transparent >= 0)
-        colours[transparent] = {GifByteType(matte.red()), GifByteType(matte.green()), GifByteType(matte.blue())};
-
-    int error = 0;
-    QByteArray bytes;
-    auto append = [](GifFileType* file, const GifByteType* data, int length) {
-        static_cast<QByteArray*>(file->UserData)->append(reinterpret_cast<const char*>(data), length);
-        return length;
-    };
-    GifFileType* gif = EGifOpen(&bytes, append, &error);
-    if (!gif) {
-        std::fprintf(stderr, "mediagen: cannot start %s: %s\n", qPrintable(path), GifErrorString(error));
-        return false;
-    }
-    EGifSetGifVersion(gif, true);
-    ColorMapObject* map = GifMakeMapObject(256, colours.data());
-    bool ok = EGifPutScreenDesc(gif, w, h, 8, transparent >= 0 ? transparent : 0, map) == GIF_OK;
-    if (ok && frames.size() > 1) {
-        // Loop for ever.
-        static const GifByteType loop[3] = {1, 0, 0};
-        ok = EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
-             EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0") == GIF_OK &&
-             EGifPutExtensionBlock(gif, 3, loop) == GIF_OK && EGifPutExtensionTrailer(gif) == GIF_OK;
-    }
-    std::vector<GifByteType> row(static_cast<size_t>(w));
-    for (size_t k = 0; ok && k < frames.size(); ++k) {
-        GraphicsControlBlock gcb{};
+        colours.push_back(matte.rgb());
+    std::vector<gifwrite::Frame> encoded;
+    for (size_t k = 0; k < frames.size(); ++k) {
+        gifwrite::Frame f;
+        f.width = w;
+        f.height = h;
+        f.delayCs = frames[k].delayCs;
         // Every frame is whole; clearing to the background keeps the previous frame from
         // showing through the transparent pixels.
-        gcb.DisposalMode = frames.size() > 1 ? DISPOSE_BACKGROUND : DISPOSAL_UNSPECIFIED;
-        gcb.DelayTime = frames[k].delayCs;
-        gcb.TransparentColor = transparent >= 0 ? transparent : NO_TRANSPARENT_COLOR;
-        GifByteType ext[4];
-        EGifGCBToExtension(&gcb, ext);
-        ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, 4, ext) == GIF_OK &&
-             EGifPutImageDesc(gif, 0, 0, w, h, false, nullptr) == GIF_OK;
-        for (int y = 0; ok && y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const long p = flat[k][size_t(y) * w + x];
-                row[x] = p < 0 ? GifByteType(transparent) : lookup(QRgb(p));
-            }
-            ok = EGifPutLine(gif, row.data(), w) == GIF_OK;
-        }
+        f.disposal = frames.size() > 1 ? DISPOSE_BACKGROUND : DISPOSAL_UNSPECIFIED;
+        f.transparent = transparent;
+        f.pixels.reserve(flat[k].size());
+        for (long p : flat[k])
+            f.pixels.push_back(p < 0 ? std::uint8_t(transparent) : nearest(QRgb(p)));
+        encoded.push_back(std::move(f));
     }
-    GifFreeMapObject(map);
-    if (EGifCloseFile(gif, &error) != GIF_OK)
-        ok = false;
-    QFile out(path);
-    ok = ok && out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) == bytes.size();
+    QString error;
+    const bool ok = gifwrite::write(path, w, h, colours, transparent >= 0 ? transparent : 0, encoded, error);
     if (!ok)
-        std::fprintf(stderr, "mediagen: failed writing %s\n", qPrintable(path));
+        std::fprintf(stderr, "mediagen: %s: %s\n", qPrintable(path), qPrintable(error));
     return ok;
 }
 
