@@ -157,13 +157,14 @@ void Program::getusername()
         return;
     for (;;) {
         Tfrmuserid dialog(names, folder, frmmath);
-        dialog.exec();
+        // Escape or the window's close button cancels, whatever was typed.
+        const bool confirmed = dialog.exec() == QDialog::Accepted;
         if (dialog.fileproblem)
             reportfile("names.txt", QStringLiteral("The name list \"names.txt\" could not be read or saved; it was "
                                                    "left as it was./Senarai nama \"names.txt\" tidak dapat dibaca "
                                                    "atau disimpan; fail itu tidak diubah."));
-        const QString name = dialog.name().trimmed();
-        lesson.props.studentname = dialog.name().toStdString();
+        const QString name = confirmed ? dialog.name().trimmed() : QString();
+        lesson.props.studentname = confirmed ? dialog.name().toStdString() : std::string();
         if (name.isEmpty()) {
             if (frmstart)
                 frmstart->releasegrades();

@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +35,7 @@ class Pupil : public QObject {
 public:
     QStringList names{QStringLiteral("Siti")};  // typed in turn, the last one again and again
     QString reject;                              // the confirmation of this name is answered No
+    bool escape = false;                         // the name is typed, then Escape pressed
     QStringList said;
     QTimer timer;
 
@@ -48,7 +50,10 @@ public:
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* dialog = qobject_cast<Tfrmuserid*>(modal)) {
             dialog->Cbxuserid->setEditText(names.size() > 1 ? names.takeFirst() : names.front());
-            dialog->findChild<QPushButton*>(QStringLiteral("btnok"))->click();
+            if (escape)
+                QTest::keyClick(dialog->Cbxuserid, Qt::Key_Escape);
+            else
+                dialog->findChild<QPushButton*>(QStringLiteral("btnok"))->click();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             said << box->text();
             if (!reject.isEmpty() && box->text().contains(reject) && box->button(QMessageBox::No))
@@ -222,17 +227,24 @@ private slots:
         QVERIFY(!program.frmscore->ticks().num);
     }
 
-    void anemptynamegoesbacktothestartpage()
+    // An empty name, or a name cancelled with Escape, goes back to the start page and
+    // saves nobody.
+    void anemptyorcancellednamegoesbacktothestartpage()
     {
-        QTemporaryDir dir;
-        Pupil pupil;
-        pupil.names = {QString()};
-        Program program(dir.path().toStdString());
-        program.show();
-        program.frmstart->darjah[0]->click();
-        QVERIFY(!program.frmscore);
-        for (QPushButton* b : program.frmstart->darjah)
-            QVERIFY(!b->isChecked());
+        for (const bool escape : {false, true}) {
+            QTemporaryDir dir;
+            Pupil pupil;
+            pupil.names = {escape ? QStringLiteral("Aina") : QString()};
+            pupil.escape = escape;
+            Program program(dir.path().toStdString());
+            program.show();
+            program.frmstart->darjah[0]->click();
+            QVERIFY(!program.frmscore);
+            for (QPushButton* b : program.frmstart->darjah)
+                QVERIFY(!b->isChecked());
+            QVERIFY(pupil.said.isEmpty());  // no "Your name is...?"
+            QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("names.txt"))));
+        }
     }
 
     void eachgradeshowsitsboxes()
