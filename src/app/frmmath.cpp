@@ -156,5 +156,9 @@ void Tfrmmath::showtoolbutton(QToolButton* button, bool shown)
 void Tfrmmath::closeEvent(QCloseEvent* event)
 {
     emit exitrequested();
-    event->accept();
+    // The program hides the frame when it leaves; a pupil who chose to stay keeps it.
+    if (isVisible())
+        event->ignore();
+    else
+        event->accept();
 }

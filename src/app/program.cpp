@@ -266,6 +266,16 @@ void Program::openreward()
 
 void Program::exit()
 {
+    // A test that is running is lost by leaving: only a pupil who says so leaves.
+    if (frmio && io.timerdown()) {
+        const auto answer = QMessageBox::question(
+            frmmath, QStringLiteral("MATHtuvo"),
+            QStringLiteral("A timed test is running. Stop it and exit? The test will not be recorded.\n\n"
+                           "Ujian bermeter sedang berjalan. Hentikan dan keluar? Ujian ini tidak akan dicatat."),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+    }
     frmmath->hide();
     QApplication::quit();
 }

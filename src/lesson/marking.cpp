@@ -10,6 +10,9 @@
 namespace {
 
 const char* const tryfirst = "Try this Question first!/Cuba soalan yang ada dulu!";
+const char* const ticktopic =
+    "Tick a topic first: press \"Topics\", tick one and press OK./"
+    "Tandakan satu topik dahulu: tekan \"Topics\", tandakan satu dan tekan OK.";
 const char* const getfirst =
     "Click \"Get Question\" or \"Do Test with timer\" for Question/Tekan \"Sampaikan Soalan\" atau "
     "\"Ujian bermeter\" untuk soalan";
@@ -122,6 +125,13 @@ void Lesson::edtjawapKeyPress(const std::string& typed)
 void Lesson::btnnewqClick()
 {
     view.clearexamplelink();
+    // With nothing ticked there is no question to give: say so rather than do nothing.
+    const Ticks t = topicsasked();
+    if (!(t.plusminus || t.multi || t.divide || t.num || t.fract || t.deci || t.kg || t.cm || t.rm || t.time)) {
+        view.message(ticktopic);
+        view.focusanswer();
+        return;
+    }
     bool allowed = false;
     if (props.topic == 0) {
         allowed = cannew(*this);

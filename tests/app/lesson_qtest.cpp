@@ -22,6 +22,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -225,6 +226,30 @@ private slots:
         QVERIFY(!program.frmscore->gbnumb->isEnabled());
         program.frmscore->bbtselectallClick();
         QVERIFY(!program.frmscore->ticks().num);
+    }
+
+    // EXIT during a timed test asks first; No keeps the test going.
+    void exitduringatestasksfirst()
+    {
+        QTemporaryDir dir;
+        Pupil pupil;
+        pupil.reject = QStringLiteral("A timed test is running");
+        Program program(dir.path().toStdString());
+        program.show();
+        program.frmstart->darjah[1]->click();
+        program.frmscore->check(Topicbox::plusminus)->setChecked(true);
+        program.frmscore->btnok2->click();
+        press(program.frmio->Spbtimer);
+        QVERIFY(program.frmio->Spbtimer->Down());
+        program.frmmath->bbnexit->click();
+        QVERIFY(pupil.said.last().contains(QStringLiteral("Ujian bermeter sedang berjalan")));
+        QVERIFY(program.frmmath->isVisible());
+        QVERIFY(!program.frmmath->close());  // the window's own close button asks too
+        QVERIFY(program.frmmath->isVisible());
+        QVERIFY(program.frmio->Spbtimer->Down());
+        pupil.reject.clear();  // now Yes
+        program.frmmath->bbnexit->click();
+        QVERIFY(!program.frmmath->isVisible());
     }
 
     // An empty name, or a name cancelled with Escape, goes back to the start page and

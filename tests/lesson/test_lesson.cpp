@@ -165,6 +165,9 @@ TEST_F(Lessons, NoTickAsksNothing)
     lesson.btnnewqClick();
     EXPECT_EQ(rig.box.texts().front(), greetingline);
     EXPECT_EQ(lesson.props.topic, 0);
+    ASSERT_EQ(rig.view.messages.size(), 1u);  // it says what to do
+    EXPECT_NE(rig.view.messages[0].find("Tick a topic first"), std::string::npos);
+    EXPECT_NE(rig.view.messages[0].find("Tandakan satu topik"), std::string::npos);
 }
 
 TEST_F(Lessons, SimilarNumberQuestionKeepsItsFamily)
