@@ -1,5 +1,6 @@
 #include "tutorial/claims.h"
 
+#include "lesson/text.h"
 #include "tutorial/catalogue.h"
 
 #include <cstdlib>
@@ -565,13 +566,6 @@ bool hasletters(std::string_view s)
     return false;
 }
 
-std::string trim(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return std::string(s);
-}
-
 // The sides of a chain written out in full: each side must be maths.
 std::string checkchain(std::string_view claim, const Letters& letters, std::vector<Quantity>& values, Val* last = nullptr,
                        std::vector<Token>* lasttokens = nullptr)
@@ -600,7 +594,7 @@ std::string checkchain(std::string_view claim, const Letters& letters, std::vect
     }
     for (size_t k = 1; k < sides.size(); ++k) {
         std::string why = compare(sides[k - 1], sides[k]);
-        if (!why.empty()) return "\"" + trim(claim) + "\" does not hold: " + why;
+        if (!why.empty()) return "\"" + trimmed(claim) + "\" does not hold: " + why;
     }
     for (const Val& v : sides)
         if (!v.remainder) values.push_back(toquantity(v));
@@ -632,7 +626,7 @@ std::optional<Quantity> evaluate(std::string_view expr, std::string& error, cons
 
 std::string checkclaim(std::string_view claim, Letters& letters, std::vector<Quantity>& values, bool& notasum)
 {
-    std::string c = trim(claim);
+    std::string c = trimmed(claim);
     std::string_view s = c;
     if (s.rfind("not a sum:", 0) == 0) {
         if (!hasletters(s.substr(10))) return "\"not a sum\" gives its reason";
@@ -644,9 +638,9 @@ std::string checkclaim(std::string_view claim, Letters& letters, std::vector<Qua
         size_t from = 0;
         while (from <= rest.size()) {
             size_t cut = std::min(rest.find(", ", from), rest.find(';', from));
-            std::string one = trim(std::string_view(rest).substr(from, cut == std::string::npos ? std::string::npos : cut - from));
+            std::string one = trimmed(std::string_view(rest).substr(from, cut == std::string::npos ? std::string::npos : cut - from));
             auto eq = one.find('=');
-            std::string name = eq == std::string::npos ? "" : trim(std::string_view(one).substr(0, eq));
+            std::string name = eq == std::string::npos ? "" : trimmed(std::string_view(one).substr(0, eq));
             bool named = !name.empty();
             for (char ch : name) named = named && letter(static_cast<unsigned char>(ch));
             if (!named) return "let NAME = VALUE, ...: \"" + one + "\"";
